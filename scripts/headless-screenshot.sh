@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Runs the editor on a private virtual X display, closes the start-up windows
+# the way a user would (Enter on the splash window, Escape on the tip window),
+# saves a screenshot of the main window and prints the PNG's path.
+# Usage: headless-screenshot.sh <quillmar binary> [files...]
+set -euo pipefail
+BIN="$1"; shift
+OUT="${QM_SCREENSHOT:-$(mktemp -d)/quillmar-main-window.png}"
+
+disp=99
+while [ -e "/tmp/.X11-unix/X$disp" ] || [ -e "/tmp/.X$disp-lock" ]; do disp=$((disp + 1)); done
+Xvfb ":$disp" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+XVFB_PID=$!
+export DISPLAY=":$disp"
+cleanup() {
+  [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null || true
+  kill "$XVFB_PID" 2>/dev/null || true
+}
+trap cleanup EXIT
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+"$BIN" "$@" &
+APP_PID=$!
+
+# Wait for a window with the given name and press a key in it.
+dismiss() {
+  local name="$1" key="$2" wid=""
+  for _ in $(seq 100); do
+    wid="$(xdotool search --name "^$name\$" 2>/dev/null | head -1 || true)"
+    [ -n "$wid" ] && break
+    sleep 0.1
+  done
+  [ -z "$wid" ] && return 1
+  sleep 0.3
+  xdotool windowfocus --sync "$wid" key "$key" || true
+  return 0
+}
+
+dismiss "Quillmar HTML Editor" Return || true
+dismiss "Tip of the Day" Escape || true
+main=""
+for _ in $(seq 100); do
+  main="$(xdotool search --name "^Quillmar Pro HTML Editor" 2>/dev/null | head -1 || true)"
+  [ -n "$main" ] && break
+  sleep 0.1
+done
+sleep 1
+import -window root "$OUT"
+echo "$OUT"
