@@ -77,6 +77,9 @@ bool QuillmarApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (...) {
+        // Not handled: in particular a close handler that failed must not
+        // close the window (its document could still hold unsaved text).
+        if (event) event->ignore();
         handleCurrentException();
         return false;
     }

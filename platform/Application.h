@@ -50,6 +50,7 @@ public:
     QuillmarApplication(int& argc, char** argv);
 
     // Delivers the event; an exception from any handler goes to the
-    // exception handler and the event counts as not handled.
+    // exception handler and the event counts as not handled (ignored), so a
+    // close handler that throws leaves its window open.
     bool notify(QObject* receiver, QEvent* event) override;
 };

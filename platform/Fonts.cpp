@@ -10,6 +10,9 @@ namespace fonts {
 
 bool isFixedPitch(const QFont& font) {
     const QFontMetricsF fm(font);
+    // A face without Latin letters (a CJK fallback) would measure two
+    // substitute glyphs; it is no editor font.
+    if (!fm.inFont(QLatin1Char('i')) || !fm.inFont(QLatin1Char('W'))) return false;
     const qreal narrow = fm.horizontalAdvance(QLatin1Char('i'));
     const qreal wide = fm.horizontalAdvance(QLatin1Char('W'));
     return narrow > 0 && std::abs(narrow - wide) < 0.01;
