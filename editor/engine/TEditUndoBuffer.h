@@ -132,7 +132,7 @@ private:
     bool ownsObject(std::size_t off, bool undoSide) const;
     void freeObjectAt(std::size_t off);
     void discardRedo();
-    bool makeRoom(std::size_t n, std::size_t keepFrom);
+    bool makeRoom(std::size_t n);
     bool tryMerge(UndoKind kind, std::int32_t paragraph, std::int32_t position,
                   std::string_view data, std::string_view newData);
     bool appendRecord(UndoKind kind, bool modifiedBefore, std::int32_t paragraph,

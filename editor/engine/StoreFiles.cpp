@@ -1,0 +1,248 @@
+// Reading and writing text files for the paragraph store.
+
+#include "TParagraphStore.h"
+
+#include "LineLayout.h"
+#include "SafeFile.h"
+#include "StoreBlock.h"
+#include "StoreNotifier.h"
+#include "Utf8.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace qm {
+
+namespace {
+
+constexpr std::int32_t kLoadBlockParas = 256;
+constexpr std::size_t kLoadBlockBytes = 65536;
+
+// The whole file, mapped when possible (no copy, no anonymous memory), else read.
+class FileBytes {
+public:
+    FileBytes() = default;
+    ~FileBytes() {
+        if (map_) ::munmap(map_, size_);
+    }
+    FileBytes(const FileBytes&) = delete;  // owns the mapping
+    FileBytes& operator=(const FileBytes&) = delete;
+
+    int open(const std::string& name) {
+        const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) return errno;
+        int err = 0;
+        struct stat st;
+        if (::fstat(fd, &st) != 0) err = errno;
+        else if (S_ISDIR(st.st_mode)) err = EISDIR;
+        else if (S_ISREG(st.st_mode) && st.st_size > 0) {
+            void* p = ::mmap(nullptr, static_cast<std::size_t>(st.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+            if (p != MAP_FAILED) {
+                map_ = p;
+                size_ = static_cast<std::size_t>(st.st_size);
+            } else {
+                err = readAll(fd);
+            }
+        } else {
+            err = readAll(fd);
+        }
+        ::close(fd);
+        return err;
+    }
+    std::string_view bytes() const {
+        return map_ ? std::string_view(static_cast<const char*>(map_), size_) : std::string_view(copy_);
+    }
+
+private:
+    int readAll(int fd) {
+        char buf[65536];
+        for (;;) {
+            const ssize_t n = ::read(fd, buf, sizeof buf);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) return errno;
+            if (n == 0) return 0;
+            copy_.append(buf, static_cast<std::size_t>(n));
+        }
+    }
+    void* map_ = nullptr;
+    std::size_t size_ = 0;
+    std::string copy_;
+};
+
+std::string backupNameOf(const std::string& fileName, const std::string& ext) {
+    std::filesystem::path p(fileName);
+    p.replace_extension("." + ext);
+    return p.string();
+}
+
+}  // namespace
+
+// Loading builds the blocks directly: lines go in order before the final
+// empty paragraph, which is added at the end.
+void TParagraphStore::appendLoadedLine(std::string_view line, bool /*fromCut*/) {
+    std::vector<std::uint16_t> nb;
+    bool split = false, dropped = false;
+    auto appendPiece = [&](std::string_view piece) {
+        // Limit check for one paragraph before the last (which is empty).
+        std::int64_t allowed = paraLimit_;
+        if (paraCount_ <= paraLimit_ && paraLimit_ != kNoLimit) ++allowed;
+        if (1 + static_cast<std::int64_t>(paraCount_) > allowed ||
+            static_cast<std::int64_t>(piece.size()) + 2 + byteCount_ > byteLimit_) {
+            dropped = true;
+            return;
+        }
+        if (blocks_.empty() || blocks_.back().paras() >= kLoadBlockParas ||
+            (blocks_.back().paras() > 0 && blocks_.back().text.size() + piece.size() > kLoadBlockBytes)) {
+            if (!blocks_.empty()) blocks_.back().text.shrink_to_fit();
+            blocks_.emplace_back();
+            blocks_.back().text.reserve(kLoadBlockBytes);
+            blocks_.back().start.reserve(kLoadBlockParas + 2);
+            blocks_.back().brk.reserve(kLoadBlockParas + 2);
+        }
+        wrapParagraph(piece, nb);
+        blocks_.back().appendPara(piece, nb);
+        ++paraCount_;
+        lineCount_ += 1 + static_cast<std::int32_t>(nb.size());
+        byteCount_ += static_cast<std::int64_t>(piece.size()) + 2;
+    };
+    const std::size_t limit = static_cast<std::size_t>(paraLengthLimit_);
+    while (line.size() > limit && !dropped) {
+        // Cut after the last blank within the limit, else at the limit (never
+        // inside a UTF-8 sequence). Blanks at a cut are kept: only the line's
+        // real end is trimmed.
+        std::size_t cut = 0;
+        for (std::size_t k = limit; k > 0; --k) {
+            if (layout::isBlank(line[k - 1])) {
+                cut = k;
+                break;
+            }
+        }
+        if (cut == 0) {
+            cut = utf8::isBoundary(line.data(), line.size(), limit) ? limit
+                                                                   : utf8::previousBoundary(line.data(), line.size(), limit);
+            if (cut == 0) cut = limit;
+        }
+        appendPiece(line.substr(0, cut));
+        line.remove_prefix(cut);
+        split = true;
+    }
+    if (trimWhiteSpace_)
+        while (!line.empty() && layout::isBlank(line.back())) line.remove_suffix(1);
+    if (!dropped) appendPiece(line);
+    if (split) ++loadSplitLines_;
+    if (dropped) ++loadDroppedLines_;
+}
+
+FileResult TParagraphStore::LoadFromFile(const std::string& fileName) {
+    std::string name = fileName;
+    // A trailing "." is how Windows names a file without extension; here it
+    // is dropped only when no file of the exact name exists.
+    if (name.size() >= 2 && name.back() == '.' && name[name.size() - 2] != '/' && name[name.size() - 2] != '.') {
+        struct stat st;
+        if (::stat(name.c_str(), &st) != 0) name.pop_back();
+    }
+    fileName_ = name;
+
+    Notifier note(*this);
+    resetText();
+    FileResult result;
+    FileBytes file;
+    if (const int err = file.open(name)) {
+        isOpen_ = false;
+        result.ok = false;
+        result.error = err;
+        result.message = "Cannot read \"" + name + "\": " + std::strerror(err);
+        return result;
+    }
+    std::string_view data = file.bytes();
+    // A Ctrl+Z followed by nothing but line ends ends the file.
+    std::size_t k = data.size();
+    while (k > 0 && (data[k - 1] == '\r' || data[k - 1] == '\n')) --k;
+    if (k > 0 && data[k - 1] == '\x1A') data = data.substr(0, k - 1);
+
+    blocks_.clear();
+    paraCount_ = 1;  // the final empty paragraph, added below
+    lineCount_ = 1;
+    byteCount_ = 0;
+    loadSplitLines_ = loadDroppedLines_ = 0;
+    std::int64_t crEnds = 0, lfEnds = 0;
+    std::size_t pos = 0;
+    const std::size_t n = data.size();
+    const char* d = data.data();
+    while (pos < n) {
+        std::size_t e = pos;
+        while (e < n && d[e] != '\r' && d[e] != '\n') ++e;
+        if (e == n) {  // a last line without a line end
+            appendLoadedLine(data.substr(pos), false);
+            break;
+        }
+        appendLoadedLine(data.substr(pos, e - pos), false);
+        if (d[e] == '\r') {
+            ++crEnds;
+            pos = (e + 1 < n && d[e + 1] == '\n') ? e + 2 : e + 1;
+        } else {
+            ++lfEnds;
+            pos = e + 1;
+        }
+    }
+    if (blocks_.empty() || blocks_.back().paras() >= kLoadBlockParas) blocks_.emplace_back();
+    blocks_.back().appendPara({}, {});
+    for (Block& b : blocks_) b.text.shrink_to_fit();
+    rebuildIndex();
+    lfLineEnds_ = lfEnds > 0 && crEnds == 0;
+    isOpen_ = true;
+    result.splitLines = loadSplitLines_;
+    result.droppedLines = loadDroppedLines_;
+    noteChanged(LineNum(1), LineNum(kToEndOfText));
+    return result;
+}
+
+FileResult TParagraphStore::SaveToFile(const std::string& fileName) {
+    FileResult result;
+    if (fileName.empty()) return result;
+    const std::string backup = makeBackup_ ? backupNameOf(fileName, backupExt_) : std::string();
+    const std::string_view lineEnd = lfLineEnds_ ? std::string_view("\n") : std::string_view("\r\n");
+    const SaveOutcome out = saveFileSafely(fileName, backup, [&](ChunkWriter& w) {
+        std::int32_t number = 0;
+        for (const Block& blk : blocks_) {
+            for (std::int32_t i = 0; i < blk.paras(); ++i) {
+                ++number;
+                const std::string_view t = blk.para(i);
+                if (number == paraCount_ && t.empty()) return;  // an empty last paragraph is not written
+                w.write(t);
+                w.write(lineEnd);
+                if (w.error()) return;
+            }
+        }
+    });
+    if (out.error) {
+        result.ok = false;
+        result.error = out.error;
+        result.message = out.message;
+        return result;
+    }
+    setModifiedInternal(false);
+    return result;
+}
+
+void TParagraphStore::setFileName(const std::string& name) {
+    if (name != fileName_) isOpen_ = false;
+    fileName_ = name;
+}
+
+FileResult TParagraphStore::setIsOpen(bool open) {
+    if (fileName_.empty()) return {};
+    if (open) return LoadFromFile(fileName_);
+    isOpen_ = false;
+    resetText();
+    return {};
+}
+
+void TParagraphStore::setBackupExt(const std::string& ext) { backupExt_ = ext.substr(0, 3); }
+
+}  // namespace qm
