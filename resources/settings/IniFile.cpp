@@ -91,6 +91,8 @@ void IniFile::WriteString(const std::string& section, const std::string& key, co
 
 void IniFile::WriteStrings(const std::string& section,
                            const std::vector<std::pair<std::string, std::string>>& entries) {
+    // The settings folder is made again if it went away while the program ran.
+    if (!fs::path(name_).has_parent_path()) paths::settingsDir();
     std::string bytes;
     // A file that exists but cannot be read is not replaced: that would lose it.
     if (load(bytes) == Load::Failed) throw EIniWriteError(path_.string());

@@ -93,6 +93,12 @@ TEST_F(StoreTest, WritesGoToTheFileAtOnce) {
     EXPECT_EQ(other.ReadString("application header", "user name", ""), "Bob");
 }
 
+TEST_F(StoreTest, SettingsFolderRemovedWhileRunningIsMadeAgain) {
+    qmtest::clearXdgFolders();
+    store.WriteString("Tags", "Case", "Upper");
+    EXPECT_EQ(store.ReadString("Tags", "Case", ""), "Upper");
+}
+
 TEST_F(StoreTest, AssigningAPropertyClosesTheStore) {
     EXPECT_EQ(store.ChosenBackend(), TMegaRegistry::Backend::Ini);
     store.SetApp("Other");
