@@ -1,0 +1,6 @@
+#pragma once
+// The program icon, from the application's resources.
+
+#include <QIcon>
+
+QIcon appIcon();

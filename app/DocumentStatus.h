@@ -1,0 +1,16 @@
+#pragma once
+// What the status panels read from the active document. The document window
+// implements it; the main window finds it on the active MDI child's widget,
+// so the status line does not depend on the document window's class.
+
+class DocumentStatus {
+public:
+    virtual ~DocumentStatus() = default;
+    // Caret position as display line and column, both counted from 1.
+    virtual int caretLine() const = 0;
+    virtual int caretColumn() const = 0;
+    // The size of the text as written, CR LF between lines.
+    virtual long long byteCount() const = 0;
+    // True in insert mode, false in overwrite mode.
+    virtual bool insertMode() const = 0;
+};

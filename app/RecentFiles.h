@@ -1,0 +1,22 @@
+#pragma once
+// The list of the four most recently used files: entry 0 is the most
+// recent, an empty entry is unused. Plain C++.
+
+#include <array>
+#include <string>
+
+class RecentFiles {
+public:
+    static constexpr int kCount = 4;
+
+    const std::string& entry(int i) const { return entries_.at(static_cast<size_t>(i)); }
+    void setEntry(int i, const std::string& path) { entries_.at(static_cast<size_t>(i)) = path; }
+    const std::array<std::string, kCount>& entries() const { return entries_; }
+
+    // Puts the name first; an equal entry (exact comparison) among the first
+    // three moves up instead of appearing twice, and the oldest drops off.
+    void update(const std::string& name);
+
+private:
+    std::array<std::string, kCount> entries_;
+};

@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "RecentFiles.h"
+#include "StartupRules.h"
+#include "TestSupport.h"
+
+namespace fs = std::filesystem;
+
+TEST(RecentFiles, NewNameGoesFirstAndTheOldestDropsOff) {
+    RecentFiles r;
+    for (const char* p : {"/a", "/b", "/c", "/d", "/e"}) r.update(p);
+    EXPECT_EQ(r.entries(), (std::array<std::string, 4>{"/e", "/d", "/c", "/b"}));
+}
+
+TEST(RecentFiles, AnEntryAlreadyListedMovesUpInsteadOfRepeating) {
+    RecentFiles r;
+    r.setEntry(0, "/a");
+    r.setEntry(1, "/b");
+    r.setEntry(2, "/c");
+    r.setEntry(3, "/d");
+    r.update("/c");
+    EXPECT_EQ(r.entries(), (std::array<std::string, 4>{"/c", "/a", "/b", "/d"}));
+    r.update("/c");
+    EXPECT_EQ(r.entries(), (std::array<std::string, 4>{"/c", "/a", "/b", "/d"}));
+}
+
+TEST(RecentFiles, EmptySlotsStayEmptyAndCaseMatters) {
+    RecentFiles r;
+    r.update("/x/Page.html");
+    r.update("/x/page.html");
+    EXPECT_EQ(r.entries(), (std::array<std::string, 4>{"/x/page.html", "/x/Page.html", "", ""}));
+}
+
+TEST(StartupDirectory, TrailingSlashIsDroppedAndMissingFoldersIgnored) {
+    qmtest::TempDir dir;
+    const fs::path sub = dir.path() / "site";
+    fs::create_directory(sub);
+    auto got = startup::startupDirectory(sub.string() + "/");
+    ASSERT_TRUE(got.has_value());
+    EXPECT_EQ(*got, sub);
+    EXPECT_EQ(startup::startupDirectory(sub.string()), sub);
+    EXPECT_FALSE(startup::startupDirectory((dir.path() / "gone/").string()).has_value());
+    EXPECT_FALSE(startup::startupDirectory("").has_value());
+    EXPECT_EQ(startup::startupDirectory("/"), fs::path("/"));
+    // A file is no directory to start in.
+    qmtest::writeFile(dir.file("f.txt"), "x");
+    EXPECT_FALSE(startup::startupDirectory(dir.file("f.txt").string()).has_value());
+}
