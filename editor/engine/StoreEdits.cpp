@@ -301,16 +301,19 @@ int TParagraphStore::join(TextPos at) {
             doDeleteParagraph(n, true);
         } else {
             const std::string next(paragraphText(n + 1));
-            doInsertBytes(n, ParaPos(c), next, true);
+            if (!next.empty()) doInsertBytes(n, ParaPos(c), next, true);
             doDeleteParagraph(n + 1, true);
         }
         recordCaret({n, ParaPos(c)});
     }
     if (!suspendMarkers_) {
+        // Joining an empty paragraph beyond the end pads nothing: keep its
+        // markers at the real end.
+        const std::int32_t newEnd = paragraphLength(n) + 1;
         for (TextPos& m : markers_) {
             if (m.para.value == 0) continue;
             if (m.para.value > n.value + 1) --m.para;
-            else if (m.para == n + 1) m = {n, ParaPos(c + m.pos.value - 1)};
+            else if (m.para == n + 1) m = {n, ParaPos(std::min(c + m.pos.value - 1, newEnd))};
         }
     }
     return kEditOk;

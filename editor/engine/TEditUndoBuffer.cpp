@@ -204,6 +204,10 @@ bool TEditUndoBuffer::appendRecord(UndoKind kind, bool modifiedBefore, std::int3
     newestUndo_ = off;
     ++undoCount_;
     used_ = off + kHeaderSize + dataLen;
+    if (stepPending_) {
+        stepPending_ = false;
+        ++stepsStarted_;
+    }
     return true;
 }
 
@@ -269,7 +273,7 @@ bool TEditUndoBuffer::recordChange(UndoKind kind, bool modifiedBefore, std::int3
     if (size_ == 0) return false;
     if (kind != UndoKind::Caret && tryMerge(kind, paragraph, position, data, {}))
         return undoCount_ > 0;
-    if (!groupOpen_) ++groupCounter_;
+    if (!groupOpen_) newStep();
     return appendRecord(kind, modifiedBefore, paragraph, position, data, {}, nullptr);
 }
 
@@ -277,7 +281,7 @@ bool TEditUndoBuffer::recordReplace(bool modifiedBefore, std::int32_t paragraph,
                                     std::string_view oldBytes, std::string_view newBytes) {
     if (size_ == 0) return false;
     if (tryMerge(UndoKind::Replaced, paragraph, position, oldBytes, newBytes)) return undoCount_ > 0;
-    if (!groupOpen_) ++groupCounter_;
+    if (!groupOpen_) newStep();
     return appendRecord(UndoKind::Replaced, modifiedBefore, paragraph, position, oldBytes, newBytes,
                         nullptr);
 }
@@ -287,16 +291,21 @@ bool TEditUndoBuffer::recordParagraph(UndoKind kind, bool modifiedBefore, std::i
     assert(holdsParagraph(kind));
     assert((kind == UndoKind::ParaDeleted) == (object != nullptr));
     if (size_ == 0) return false;
-    if (!groupOpen_) ++groupCounter_;
+    if (!groupOpen_) newStep();
     if (!appendRecord(kind, modifiedBefore, paragraph, position, {}, {}, object.get())) return false;
     object.release();  // now owned by the record
     return true;
 }
 
+void TEditUndoBuffer::newStep() {
+    ++groupCounter_;
+    stepPending_ = true;  // counted when its first record is written
+}
+
 bool TEditUndoBuffer::openGroup() {
     if (groupOpen_) return true;
     groupOpen_ = true;
-    ++groupCounter_;
+    newStep();
     return false;
 }
 

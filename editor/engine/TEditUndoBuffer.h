@@ -117,6 +117,10 @@ public:
     // Bytes a new record may use: the area after the newest undo record.
     std::size_t freeBytes() const;
     std::uint8_t groupCounter() const { return groupCounter_; }
+    // Undo steps begun since creation (never reset; a step counts once its
+    // first record is written): tells a caller whether its last change began
+    // a new step or merged into the previous one.
+    std::uint64_t stepsStarted() const { return stepsStarted_; }
 
     // Asserts the record chain: sizes link both ways, counts match, records
     // fit the area, ownership matches the side each record is on.
@@ -132,6 +136,7 @@ private:
     bool ownsObject(std::size_t off, bool undoSide) const;
     void freeObjectAt(std::size_t off);
     void discardRedo();
+    void newStep();
     bool makeRoom(std::size_t n);
     bool tryMerge(UndoKind kind, std::int32_t paragraph, std::int32_t position,
                   std::string_view data, std::string_view newData);
@@ -149,6 +154,8 @@ private:
     std::size_t lastTaken_ = 0;   // offset of the record last taken
     bool haveTaken_ = false;
     std::uint8_t groupCounter_ = 0;
+    std::uint64_t stepsStarted_ = 0;
+    bool stepPending_ = false;
     bool groupOpen_ = false;
     bool groupBroken_ = false;
 };
