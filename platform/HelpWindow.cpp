@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QSplitter>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -39,7 +40,9 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     keywords_ = new QListWidget(indexPane_);
     auto* paneLayout = new QVBoxLayout(indexPane_);
     paneLayout->setContentsMargins(0, 0, 0, 0);
-    paneLayout->addWidget(new QLabel(tr("&Keyword:"), indexPane_));
+    auto* label = new QLabel(tr("&Keyword:"), indexPane_);
+    label->setBuddy(keyword_);
+    paneLayout->addWidget(label);
     paneLayout->addWidget(keyword_);
     paneLayout->addWidget(keywords_);
     indexPane_->hide();
@@ -95,9 +98,9 @@ bool HelpWindow::showIndex(const QString& keyword) {
     if (!book_.isLoaded()) return false;
     if (browser_->source().isEmpty()) showPage(book_.contentsPage());
     indexPane_->show();
+    present(); // laid out first, so the list can scroll to the keyword
     keyword_->setText(keyword);
     keywordEdited(keyword);
-    present();
     keyword_->setFocus();
     return true;
 }
@@ -133,7 +136,11 @@ void HelpWindow::keywordEdited(const QString& text) {
     const int row = book_.findKeyword(text);
     if (row < 0) return;
     keywords_->setCurrentRow(row);
-    keywords_->scrollToItem(keywords_->currentItem(), QAbstractItemView::PositionAtTop);
+    // The list lays its items out lazily (again after a resize), which
+    // resets the scroll position: scroll once that has happened.
+    QTimer::singleShot(0, keywords_, [list = keywords_] {
+        if (list->currentItem()) list->scrollToItem(list->currentItem(), QAbstractItemView::PositionAtTop);
+    });
 }
 
 void HelpWindow::openSelectedKeyword() {

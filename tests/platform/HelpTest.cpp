@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QTest>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -76,6 +77,9 @@ TEST(Help, ContentsSearchAndHelpOnHelp) {
     ASSERT_TRUE(h.search("TABLE"));
     ASSERT_NE(list->currentItem(), nullptr);
     EXPECT_TRUE(list->currentItem()->text().startsWith("table", Qt::CaseInsensitive));
+    // ...and scrolls it into view, far down the list.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return list->viewport()->rect().intersects(list->visualItemRect(list->currentItem())); }, 2000));
     emit list->itemActivated(list->currentItem());
     EXPECT_NE(QFileInfo(h.window()->currentPage()).fileName(), "index.html");
 
