@@ -15,6 +15,7 @@
 #include "KeyMap.h"
 #include "Positions.h"
 #include "TParagraphStore.h"
+#include "TextSearch.h"
 
 #include <functional>
 #include <memory>

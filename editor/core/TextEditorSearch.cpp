@@ -105,7 +105,7 @@ int TextEditor::doReplace(std::string_view pattern, std::string_view replacement
                 hi = *hit;
             } else {
                 lo = *hit + replacement.size();
-                if (n == to.para) hi = static_cast<std::size_t>(static_cast<std::int64_t>(hi) + delta);
+                hi = static_cast<std::size_t>(static_cast<std::int64_t>(hi) + delta);
             }
         }
     }
