@@ -1,1 +1,313 @@
+// Loading and saving: line ends, Ctrl+Z, NUL, long lines, backups, links,
+// permissions, and failures that must leave the old file as it was.
+
+#include "TParagraphStore.h"
+#include "TestSupport.h"
+
 #include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <set>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace qm;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<std::string> paras(const TParagraphStore& s) {
+    std::vector<std::string> out;
+    for (int i = 1; i <= s.ParagraphCount(); ++i) out.emplace_back(s.paragraphText(ParaNum(i)));
+    return out;
+}
+
+using Lines = std::vector<std::string>;
+
+// Loads bytes from a file and returns the store's paragraphs.
+Lines loadBytes(const qmtest::TempDir& dir, const std::string& bytes, TParagraphStore& s) {
+    const fs::path f = dir.file("in.txt");
+    qmtest::writeFile(f, bytes);
+    const FileResult r = s.LoadFromFile(f.string());
+    EXPECT_TRUE(r.ok) << r.message;
+    s.check();
+    return paras(s);
+}
+
+// Leaves no stray temporary file behind.
+bool onlyFiles(const fs::path& dir, std::set<std::string> names) {
+    std::set<std::string> seen;
+    for (const auto& e : fs::directory_iterator(dir)) seen.insert(e.path().filename().string());
+    return seen == names;
+}
+
+}  // namespace
+
+TEST(Files, LinesBecomeParagraphsPlusAnEmptyLastOne) {
+    qmtest::TempDir dir;
+    TParagraphStore s;
+    EXPECT_EQ(loadBytes(dir, "a\r\nbb\r\nccc\r\n", s), (Lines{"a", "bb", "ccc", ""}));
+    EXPECT_EQ(s.ByteCount(), 1 + 2 + 3 + 2 * 3);
+    EXPECT_TRUE(s.IsOpen());
+    EXPECT_FALSE(s.Modified());
+    ASSERT_TRUE(s.SaveToFile(dir.file("out.txt").string()).ok);
+    EXPECT_EQ(qmtest::readFile(dir.file("out.txt")), "a\r\nbb\r\nccc\r\n");
+    // A last line without a terminator is saved with one; an empty file is one empty paragraph.
+    EXPECT_EQ(loadBytes(dir, "x\r\ny", s), (Lines{"x", "y", ""}));
+    s.SaveToFile(dir.file("out.txt").string());
+    EXPECT_EQ(qmtest::readFile(dir.file("out.txt")), "x\r\ny\r\n");
+    EXPECT_EQ(loadBytes(dir, "", s), (Lines{""}));
+}
+
+TEST(Files, LineEndsLfCrAndMixed) {
+    qmtest::TempDir dir;
+    TParagraphStore s;
+    EXPECT_EQ(loadBytes(dir, "a\nb\n", s), (Lines{"a", "b", ""}));
+    EXPECT_TRUE(s.lfLineEnds());
+    EXPECT_EQ(s.ByteCount(), 1 + 1 + 2 * 2);  // counted as CR LF all the same
+    s.SaveToFile(dir.file("lf.txt").string());
+    EXPECT_EQ(qmtest::readFile(dir.file("lf.txt")), "a\nb\n");  // an LF file stays an LF file
+
+    EXPECT_EQ(loadBytes(dir, "a\rb\r\nc\n\n\rd", s), (Lines{"a", "b", "c", "", "", "d", ""}));
+    EXPECT_FALSE(s.lfLineEnds());
+    s.SaveToFile(dir.file("mixed.txt").string());
+    EXPECT_EQ(qmtest::readFile(dir.file("mixed.txt")), "a\r\nb\r\nc\r\n\r\n\r\nd\r\n");
+
+    s.reset();  // a new document is written with CR LF
+    s.insertText({ParaNum(1), ParaPos(1)}, "n\r\n");
+    s.SaveToFile(dir.file("new.txt").string());
+    EXPECT_EQ(qmtest::readFile(dir.file("new.txt")), "n\r\n");
+}
+
+TEST(Files, CtrlZEndsTheFileOnlyWhenOnlyLineEndsFollow) {
+    qmtest::TempDir dir;
+    TParagraphStore s;
+    EXPECT_EQ(loadBytes(dir, "a\r\nb\x1A\r\n", s), (Lines{"a", "b", ""}));
+    EXPECT_EQ(loadBytes(dir, "a\r\n\x1A", s), (Lines{"a", ""}));
+    EXPECT_EQ(loadBytes(dir, "a\x1A" "b\r\nc\r\n", s), (Lines{"a\x1A" "b", "c", ""}));
+    s.SaveToFile(dir.file("z.txt").string());
+    EXPECT_EQ(qmtest::readFile(dir.file("z.txt")), "a\x1A" "b\r\nc\r\n");
+}
+
+TEST(Files, NulBytesAreKeptAndSurviveUndo) {
+    qmtest::TempDir dir;
+    TParagraphStore s;
+    const std::string bytes("a\0b\r\n\0\r\n", 8);
+    EXPECT_EQ(loadBytes(dir, bytes, s), (Lines{std::string("a\0b", 3), std::string("\0", 1), ""}));
+    s.replaceBytes(ParaNum(1), ParaPos(2), 1, std::string("\0\0", 2));
+    s.undo();
+    EXPECT_EQ(s.paragraphText(ParaNum(1)), std::string("a\0b", 3));
+    s.SaveToFile(dir.file("nul.txt").string());
+    EXPECT_EQ(qmtest::readFile(dir.file("nul.txt")), bytes);
+}
+
+TEST(Files, TrailingBlanksAreTrimmedWhenAsked) {
+    qmtest::TempDir dir;
+    TParagraphStore s;
+    EXPECT_EQ(loadBytes(dir, "a \t\r\n  b  \r\n", s), (Lines{"a", "  b", ""}));
+    s.setTrimWhiteSpace(false);
+    EXPECT_EQ(loadBytes(dir, "a \t\r\n", s), (Lines{"a \t", ""}));
+}
+
+TEST(Files, LongLinesAreSplitWithoutLosingABytes) {
+    qmtest::TempDir dir;
+    TParagraphStore s;
+    // 40000 bytes: words of 9 letters and a blank.
+    std::string line;
+    while (line.size() < 40000) line += "abcdefghi ";
+    line.resize(40000);
+    line.back() = 'Z';
+    const std::string file = line + "\r\nshort   \r\n";
+    qmtest::writeFile(dir.file("long.txt"), file);
+    const FileResult r = s.LoadFromFile(dir.file("long.txt").string());
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.splitLines, 1);
+    ASSERT_EQ(s.ParagraphCount(), 4);
+    EXPECT_EQ(s.paragraphLength(ParaNum(1)), 32760);  // cut after the last blank within 32767
+    EXPECT_EQ(s.paragraphText(ParaNum(1)).back(), ' ');  // blanks at a cut are kept
+    EXPECT_EQ(std::string(s.paragraphText(ParaNum(1))) + std::string(s.paragraphText(ParaNum(2))), line);
+    EXPECT_EQ(s.paragraphText(ParaNum(3)), "short");  // the real line end is trimmed
+    s.check();
+
+    // No blank: cut at the limit, but never inside a UTF-8 sequence.
+    s.setParaLengthLimit(5);
+    qmtest::writeFile(dir.file("u.txt"), "abcd\xC3\xA9\xC3\xA9xy\r\n");
+    ASSERT_TRUE(s.LoadFromFile(dir.file("u.txt").string()).ok);
+    EXPECT_EQ(paras(s), (Lines{"abcd", "\xC3\xA9\xC3\xA9x", "y", ""}));
+}
+
+TEST(Files, LinesBeyondTheParagraphLimitAreCountedAsDropped) {
+    qmtest::TempDir dir;
+    TParagraphStore s;
+    s.setParaLimit(2);
+    qmtest::writeFile(dir.file("many.txt"), "1\r\n2\r\n3\r\n4\r\n");
+    const FileResult r = s.LoadFromFile(dir.file("many.txt").string());
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(r.droppedLines, 2);
+    EXPECT_EQ(paras(s), (Lines{"1", "2", ""}));
+}
+
+TEST(Files, MissingFileResetsAndIsNotOpen) {
+    qmtest::TempDir dir;
+    TParagraphStore s;
+    s.insertBytes(ParaNum(1), ParaPos(1), "keep?");
+    const FileResult r = s.LoadFromFile(dir.file("nope.txt").string());
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error, ENOENT);
+    EXPECT_FALSE(s.IsOpen());
+    EXPECT_EQ(paras(s), (Lines{""}));
+    EXPECT_FALSE(s.LoadFromFile(dir.path().string()).ok);  // a folder
+}
+
+TEST(Files, TrailingDotIsDroppedOnlyWhenNoSuchFileExists) {
+    qmtest::TempDir dir;
+    TParagraphStore s;
+    qmtest::writeFile(dir.file("page"), "plain\r\n");
+    ASSERT_TRUE(s.LoadFromFile(dir.file("page.").string()).ok);
+    EXPECT_EQ(s.FileName(), dir.file("page").string());
+    qmtest::writeFile(dir.file("page."), "dotted\r\n");
+    ASSERT_TRUE(s.LoadFromFile(dir.file("page.").string()).ok);
+    EXPECT_EQ(s.paragraphText(ParaNum(1)), "dotted");
+}
+
+TEST(Files, FileNameAndIsOpenProperties) {
+    qmtest::TempDir dir;
+    qmtest::writeFile(dir.file("a.txt"), "A\r\n");
+    TParagraphStore s;
+    s.setFileName(dir.file("a.txt").string());
+    EXPECT_FALSE(s.IsOpen());
+    ASSERT_TRUE(s.setIsOpen(true).ok);
+    EXPECT_EQ(s.paragraphText(ParaNum(1)), "A");
+    s.setFileName(dir.file("b.txt").string());
+    EXPECT_FALSE(s.IsOpen());
+    EXPECT_EQ(s.paragraphText(ParaNum(1)), "A");  // the text stays
+    s.setIsOpen(false);
+    EXPECT_EQ(s.ParagraphCount(), 1);
+    EXPECT_EQ(s.paragraphLength(ParaNum(1)), 0);
+}
+
+TEST(Files, SaveClearsModifiedAndMarksASavePoint) {
+    qmtest::TempDir dir;
+    TParagraphStore s;
+    s.insertBytes(ParaNum(1), ParaPos(1), "x");
+    EXPECT_TRUE(s.Modified());
+    ASSERT_TRUE(s.SaveToFile(dir.file("m.txt").string()).ok);
+    EXPECT_FALSE(s.Modified());
+    s.undo();
+    EXPECT_TRUE(s.Modified());
+    EXPECT_TRUE(s.SaveToFile("").ok);  // an empty name does nothing
+}
+
+TEST(Files, BackupKeepsTheOldContentsUnderTheBackupName) {
+    qmtest::TempDir dir;
+    const fs::path f = dir.file("page.html");
+    qmtest::writeFile(f, "old\r\n");
+    qmtest::writeFile(dir.file("page.BAK"), "older\r\n");
+    TParagraphStore s;
+    s.setMakeBackup(true);
+    s.insertBytes(ParaNum(1), ParaPos(1), "new");
+    ASSERT_TRUE(s.SaveToFile(f.string()).ok);
+    EXPECT_EQ(qmtest::readFile(f), "new\r\n");
+    EXPECT_EQ(qmtest::readFile(dir.file("page.BAK")), "old\r\n");
+    // A file already named like its backup is not backed up onto itself.
+    s.setBackupExt("bakup");
+    EXPECT_EQ(s.BackupExt(), "bak");
+    ASSERT_TRUE(s.SaveToFile(dir.file("x.bak").string()).ok);
+    ASSERT_TRUE(s.SaveToFile(dir.file("x.bak").string()).ok);
+    EXPECT_EQ(qmtest::readFile(dir.file("x.bak")), "new\r\n");
+    EXPECT_TRUE(onlyFiles(dir.path(), {"page.html", "page.BAK", "x.bak"}));
+}
+
+TEST(Files, SavingKeepsPermissionsAndSymbolicLinks) {
+    qmtest::TempDir dir;
+    const fs::path real = dir.file("real.txt");
+    qmtest::writeFile(real, "old\r\n");
+    ::chmod(real.c_str(), 0640);
+    fs::create_symlink("real.txt", dir.file("link.txt"));
+    TParagraphStore s;
+    s.insertBytes(ParaNum(1), ParaPos(1), "new");
+    ASSERT_TRUE(s.SaveToFile(dir.file("link.txt").string()).ok);
+    EXPECT_TRUE(fs::is_symlink(dir.file("link.txt")));
+    EXPECT_EQ(qmtest::readFile(real), "new\r\n");
+    struct stat st;
+    ASSERT_EQ(::stat(real.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_TRUE(onlyFiles(dir.path(), {"real.txt", "link.txt"}));
+}
+
+TEST(Files, HardLinkedFileIsWrittenInPlace) {
+    qmtest::TempDir dir;
+    qmtest::writeFile(dir.file("a.txt"), "old\r\n");
+    fs::create_hard_link(dir.file("a.txt"), dir.file("b.txt"));
+    TParagraphStore s;
+    s.setMakeBackup(true);
+    s.insertBytes(ParaNum(1), ParaPos(1), "new");
+    ASSERT_TRUE(s.SaveToFile(dir.file("a.txt").string()).ok);
+    EXPECT_EQ(qmtest::readFile(dir.file("b.txt")), "new\r\n");  // still one file
+    EXPECT_EQ(qmtest::readFile(dir.file("a.BAK")), "old\r\n");
+}
+
+TEST(Files, FullDiskLeavesTheOldFileAndNoStrayFile) {
+    if (::geteuid() != 0) GTEST_SKIP() << "mounting a small tmpfs needs root";
+    qmtest::TempDir dir;
+    const fs::path mnt = dir.file("disk");
+    fs::create_directory(mnt);
+    if (::mount("tmpfs", mnt.c_str(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
+    const fs::path f = mnt / "doc.txt";
+    const std::string old = std::string(20000, 'o') + "\r\n";
+    qmtest::writeFile(f, old);
+    TParagraphStore s;
+    s.setMakeBackup(true);
+    for (int i = 0; i < 10; ++i) s.insertParagraphBefore(ParaNum(1), std::string(10000, 'n'));
+    const FileResult r = s.SaveToFile(f.string());
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error, ENOSPC) << r.message;
+    EXPECT_FALSE(r.message.empty());
+    EXPECT_EQ(qmtest::readFile(f), old);
+    EXPECT_TRUE(s.Modified());
+    EXPECT_TRUE(onlyFiles(mnt, {"doc.txt"}));
+    ::umount(mnt.c_str());
+}
+
+TEST(Files, ReadOnlyFolderWritesAWritableFileInPlace) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to switch to an unprivileged user";
+    qmtest::TempDir dir;
+    const fs::path folder = dir.file("ro");
+    fs::create_directory(folder);
+    const fs::path f = folder / "doc.txt";
+    qmtest::writeFile(f, "old\r\n");
+    ::chown(f.c_str(), 65534, 65534);
+    ::chmod(f.c_str(), 0644);
+    ::chmod(folder.c_str(), 0755);  // owned by root: nobody cannot create files here
+    ::chmod(dir.path().c_str(), 0755);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(3);
+        TParagraphStore s;
+        s.insertBytes(ParaNum(1), ParaPos(1), "new");
+        ::_exit(s.SaveToFile(f.string()).ok ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 3) GTEST_SKIP() << "cannot switch user";
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(qmtest::readFile(f), "new\r\n");
+    EXPECT_TRUE(onlyFiles(folder, {"doc.txt"}));
+}
+
+TEST(Files, UnwritableTargetFailsAndLeavesIt) {
+    qmtest::TempDir dir;
+    TParagraphStore s;
+    s.insertBytes(ParaNum(1), ParaPos(1), "x");
+    const FileResult r = s.SaveToFile((dir.path() / "missing-folder" / "f.txt").string());
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error, ENOENT);
+    EXPECT_FALSE(s.SaveToFile(dir.path().string()).ok);  // a folder is no file
+    EXPECT_TRUE(s.Modified());
+}
