@@ -38,6 +38,7 @@ TfrmTitle::TfrmTitle(QWidget* parent)
     text->addSpacing(8);
     text->addWidget(blurb);
     text->addStretch(1);
+    text->addSpacing(14);
     text->addWidget(trademark);
     auto* top = new QHBoxLayout;
     top->addWidget(icon, 0, Qt::AlignTop);
