@@ -41,7 +41,7 @@ public:
         if (::fstat(fd, &st) != 0) err = errno;
         else if (S_ISDIR(st.st_mode)) err = EISDIR;
         else if (S_ISREG(st.st_mode) && st.st_size > 0) {
-            void* p = ::mmap(nullptr, static_cast<std::size_t>(st.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+            void* p = ::mmap(nullptr, static_cast<std::size_t>(st.st_size), PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
             if (p != MAP_FAILED) {
                 map_ = p;
                 size_ = static_cast<std::size_t>(st.st_size);
@@ -83,9 +83,25 @@ std::string backupNameOf(const std::string& fileName, const std::string& ext) {
 }  // namespace
 
 // Loading builds the blocks directly: lines go in order before the final
-// empty paragraph, which is added at the end.
-void TParagraphStore::appendLoadedLine(std::string_view line, bool /*fromCut*/) {
+// empty paragraph, which is added at the end. Pieces are gathered per block
+// so each block's bytes are allocated once at their exact size.
+void TParagraphStore::flushLoadBatch() {
+    if (loadBatch_.empty()) return;
+    Block& blk = blocks_.emplace_back();
+    blk.text.reserve(loadBatchBytes_);
+    blk.start.reserve(loadBatch_.size() + 2);
+    blk.brk.reserve(loadBatch_.size() + 2);
     std::vector<std::uint16_t> nb;
+    for (std::string_view piece : loadBatch_) {
+        wrapParagraph(piece, nb);
+        blk.appendPara(piece, nb);
+        lineCount_ += 1 + static_cast<std::int32_t>(nb.size());
+    }
+    loadBatch_.clear();
+    loadBatchBytes_ = 0;
+}
+
+void TParagraphStore::appendLoadedLine(std::string_view line) {
     bool split = false, dropped = false;
     auto appendPiece = [&](std::string_view piece) {
         // Limit check for one paragraph before the last (which is empty).
@@ -96,18 +112,12 @@ void TParagraphStore::appendLoadedLine(std::string_view line, bool /*fromCut*/) 
             dropped = true;
             return;
         }
-        if (blocks_.empty() || blocks_.back().paras() >= kLoadBlockParas ||
-            (blocks_.back().paras() > 0 && blocks_.back().text.size() + piece.size() > kLoadBlockBytes)) {
-            if (!blocks_.empty()) blocks_.back().text.shrink_to_fit();
-            blocks_.emplace_back();
-            blocks_.back().text.reserve(kLoadBlockBytes);
-            blocks_.back().start.reserve(kLoadBlockParas + 2);
-            blocks_.back().brk.reserve(kLoadBlockParas + 2);
-        }
-        wrapParagraph(piece, nb);
-        blocks_.back().appendPara(piece, nb);
+        if (static_cast<std::int32_t>(loadBatch_.size()) >= kLoadBlockParas ||
+            (!loadBatch_.empty() && loadBatchBytes_ + piece.size() > kLoadBlockBytes))
+            flushLoadBatch();
+        loadBatch_.push_back(piece);
+        loadBatchBytes_ += piece.size();
         ++paraCount_;
-        lineCount_ += 1 + static_cast<std::int32_t>(nb.size());
         byteCount_ += static_cast<std::int64_t>(piece.size()) + 2;
     };
     const std::size_t limit = static_cast<std::size_t>(paraLengthLimit_);
@@ -166,6 +176,8 @@ FileResult TParagraphStore::LoadFromFile(const std::string& fileName) {
     if (k > 0 && data[k - 1] == '\x1A') data = data.substr(0, k - 1);
 
     blocks_.clear();
+    loadBatch_.clear();
+    loadBatchBytes_ = 0;
     paraCount_ = 1;  // the final empty paragraph, added below
     lineCount_ = 1;
     byteCount_ = 0;
@@ -178,10 +190,10 @@ FileResult TParagraphStore::LoadFromFile(const std::string& fileName) {
         std::size_t e = pos;
         while (e < n && d[e] != '\r' && d[e] != '\n') ++e;
         if (e == n) {  // a last line without a line end
-            appendLoadedLine(data.substr(pos), false);
+            appendLoadedLine(data.substr(pos));
             break;
         }
-        appendLoadedLine(data.substr(pos, e - pos), false);
+        appendLoadedLine(data.substr(pos, e - pos));
         if (d[e] == '\r') {
             ++crEnds;
             pos = (e + 1 < n && d[e + 1] == '\n') ? e + 2 : e + 1;
@@ -190,9 +202,9 @@ FileResult TParagraphStore::LoadFromFile(const std::string& fileName) {
             pos = e + 1;
         }
     }
+    flushLoadBatch();
     if (blocks_.empty() || blocks_.back().paras() >= kLoadBlockParas) blocks_.emplace_back();
     blocks_.back().appendPara({}, {});
-    for (Block& b : blocks_) b.text.shrink_to_fit();
     rebuildIndex();
     lfLineEnds_ = lfEnds > 0 && crEnds == 0;
     isOpen_ = true;

@@ -252,7 +252,8 @@ private:
 
     void applyUndo(const UndoRecord& r, TextPos& caret);
     void applyRedo(const UndoRecord& r, TextPos& caret);
-    void appendLoadedLine(std::string_view line, bool fromCut);
+    void appendLoadedLine(std::string_view line);
+    void flushLoadBatch();
     void resetText();
 
     std::vector<Block> blocks_;
@@ -290,6 +291,8 @@ private:
     bool lfLineEnds_ = false;
     std::int64_t loadSplitLines_ = 0;
     std::int64_t loadDroppedLines_ = 0;
+    std::vector<std::string_view> loadBatch_;  // pieces of the next block while loading
+    std::size_t loadBatchBytes_ = 0;
 };
 
 }  // namespace qm

@@ -113,7 +113,7 @@ TEST(Files, TrailingBlanksAreTrimmedWhenAsked) {
     EXPECT_EQ(loadBytes(dir, "a \t\r\n", s), (Lines{"a \t", ""}));
 }
 
-TEST(Files, LongLinesAreSplitWithoutLosingABytes) {
+TEST(Files, LongLinesAreSplitWithoutLosingAByte) {
     qmtest::TempDir dir;
     TParagraphStore s;
     // 40000 bytes: words of 9 letters and a blank.
