@@ -7,6 +7,17 @@
 
 #include "IniFile.h"
 
+namespace {
+
+// Flushed at once: a sanitizer that stops the process at exit (it cannot
+// work under a tracer) must not swallow the answer.
+void say(const char* text) {
+    std::puts(text);
+    std::fflush(stdout);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     if (argc != 5) {
         std::fputs("usage: settings_write_helper <file> <section> <key> <value>\n", stderr);
@@ -14,10 +25,10 @@ int main(int argc, char** argv) {
     }
     try {
         IniFile(argv[1]).WriteString(argv[2], argv[3], argv[4]);
-        std::puts("ok");
+        say("ok");
         return 0;
     } catch (const std::exception& e) {
-        std::puts(e.what());
+        say(e.what());
         return 1;
     }
 }
