@@ -33,8 +33,10 @@ std::int64_t wrappedLines(std::string_view s, int column, int tab)
         }
         if (candidate >= s.size())
             return lines;
+        // Look back from the candidate down to the line's first byte, so that
+        // leading blanks followed by a long word end a line of their own.
         std::size_t breakAt = candidate;
-        for (std::size_t p = candidate; p > start; --p) {
+        for (std::size_t p = candidate + 1; p-- > start;) {
             if (isBlank(s[p]) || s[p] == '-') {
                 breakAt = p + (s[p] == '-' ? 1 : 0);
                 while (breakAt < s.size() && isBlank(s[breakAt]))
