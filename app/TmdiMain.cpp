@@ -93,6 +93,9 @@ TmdiMain::TmdiMain(const QStringList& arguments, QWidget* parent)
         TabSet1->setCurrentIndex(index);
         dispatch([this] { DisplayTabName(); });
     });
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
+        if (sub) settleDocumentKeys(sub);
+    });
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -534,6 +537,23 @@ void TmdiMain::DisplayTabName() {
         if (sub->isMinimized()) sub->showNormal();
         mdiArea_->setActiveSubWindow(sub);
         sub->raise();
+    }
+}
+
+void TmdiMain::settleDocumentKeys(QMdiSubWindow* sub) {
+    // A child window's system menu claims Ctrl+F4 (close); two owners make a
+    // key ambiguous in Qt and neither fires, so the menu bar keeps its keys.
+    QMenu* system = sub->systemMenu();
+    if (!system) return;
+    for (QAction* a : system->actions()) {
+        QList<QKeySequence> keep;
+        for (const QKeySequence& k : a->shortcuts()) {
+            bool taken = false;
+            for (const auto& [handler, mine] : actions_)
+                if (mine->shortcut() == k) taken = true;
+            if (!taken) keep << k;
+        }
+        if (keep.size() != a->shortcuts().size()) a->setShortcuts(keep);
     }
 }
 

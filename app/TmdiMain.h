@@ -154,6 +154,7 @@ private:
     void DocumentTabs1Click();
     void setTabsShown(bool shown);
     void updateWindowMenu();
+    void settleDocumentKeys(QMdiSubWindow* sub);
     void updateEnabled(std::string_view handler);
     QMenu* menuForPath(std::string_view path);
     void addMenuRow(const commands::MenuRow& row);

@@ -242,3 +242,25 @@ TEST_F(MainWindowTest, HoveringAButtonOrAMenuItemShowsItsHint) {
     QTest::mouseMove(pos, pos->rect().center());
     EXPECT_EQ(w->statusText(), "Current Position");
 }
+
+TEST_F(MainWindowTest, BookmarkKeysWinOverTheDocumentAreaKeys) {
+    // Qt's MDI children know Ctrl+F4 and Ctrl+F6 too; with a document focused
+    // the keys must still set the bookmarks and leave the document open.
+    auto w = start();
+    auto* doc = new QWidget;
+    doc->setFocusPolicy(Qt::StrongFocus);
+    doc->setWindowTitle("/doc.html");
+    QMdiSubWindow* sub = w->mdiArea()->addSubWindow(doc);
+    sub->show();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    doc->setFocus();
+    QStringList ran;
+    for (const char* name : {"N41Click", "N61Click", "N71Click"})
+        w->setHandler(name, [&ran, name] { ran << name; });
+    QTest::keyClick(doc, Qt::Key_F4, Qt::ControlModifier);
+    QTest::keyClick(doc, Qt::Key_F6, Qt::ControlModifier);
+    QTest::keyClick(doc, Qt::Key_F7, Qt::ControlModifier);
+    EXPECT_EQ(ran.join(" "), "N41Click N61Click N71Click");
+    EXPECT_EQ(w->mdiArea()->subWindowList().size(), 1);
+}
