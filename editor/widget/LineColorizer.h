@@ -1,0 +1,22 @@
+#pragma once
+// The seam for colouring text while painting: the control asks a colorizer
+// (if one is set) for the colour spans of each paragraph it paints. Spans
+// outside the text are ignored and bytes without a span keep the font colour.
+
+#include <QColor>
+#include <string_view>
+#include <vector>
+
+struct ColorSpan {
+    int start = 0;    // byte offset in the paragraph, from 0
+    int length = 0;   // bytes
+    QColor color;
+};
+
+class LineColorizer {
+public:
+    virtual ~LineColorizer() = default;
+    // Spans of paragraph number `paragraph` (from 1) whose bytes are `text`.
+    // Called only for paragraphs being painted, so it must not walk the text.
+    virtual std::vector<ColorSpan> spans(int paragraph, std::string_view text) = 0;
+};
