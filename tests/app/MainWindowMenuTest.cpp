@@ -264,3 +264,15 @@ TEST_F(MainWindowTest, BookmarkKeysWinOverTheDocumentAreaKeys) {
     EXPECT_EQ(ran.join(" "), "N41Click N61Click N71Click");
     EXPECT_EQ(w->mdiArea()->subWindowList().size(), 1);
 }
+
+TEST_F(MainWindowTest, CtrlGOpensTheGotoSubmenu) {
+    auto w = start();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    QMenu* gotoMenu = item(*w, {"&Edit", "&Goto"})->menu();
+    ASSERT_NE(gotoMenu, nullptr);
+    EXPECT_FALSE(gotoMenu->isVisible());
+    QTest::keyClick(w.get(), Qt::Key_G, Qt::ControlModifier);
+    EXPECT_TRUE(gotoMenu->isVisible());
+    gotoMenu->hide();
+}
