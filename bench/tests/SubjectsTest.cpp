@@ -93,3 +93,44 @@ TEST(BenchSubjects, AllSystemsDoTheSameWork)
 }
 
 }  // namespace
+
+namespace {
+
+// The floor's wrap count follows the store's rule on the cases where wrap
+// rules differ: a word longer than the column after leading blanks, hyphens,
+// runs of blanks at the break, tabs, and a word with no break at all.
+TEST(BenchSubjects, FloorWrapsLikeTheStore)
+{
+    struct Case {
+        const char* line;
+        std::int64_t lines;  // display lines at column 10, tabs of 8
+    };
+    const Case cases[] = {
+        {"", 1},
+        {"0123456789", 1},
+        {"01234567890", 2},               // no blank: broken inside the word
+        {"abc defgh ijk", 2},             // break after the blank
+        {"abc     defgh", 2},             // the run of blanks stays on the first line
+        {"well-known-words", 2},          // break after a hyphen
+        {"\tabcdefghijklmnop", 3},        // tab then a long word: the tab alone, then the word broken
+        {"  abcdefghijklmnopqrstu", 4},   // same with spaces
+        {"a\tb\tc\td", 2},                // tabs advance to multiples of 8: "a<tab>b<tab>" then "c<tab>d"
+    };
+    qmtest::TempDir dir;
+    std::string file;
+    for (const Case& c : cases)
+        file += std::string(c.line) + "\r\n";
+    qmtest::writeFile(dir.file("wrap.txt"), file);
+
+    auto floor = bench::makeVectorSubject();
+    auto store = bench::makeStoreSubject();
+    floor->load(dir.file("wrap.txt").string());
+    store->load(dir.file("wrap.txt").string());
+    std::int64_t expected = 1;  // the empty line after the last CR LF
+    for (const Case& c : cases)
+        expected += c.lines;
+    EXPECT_EQ(floor->rewrap(10), expected);
+    EXPECT_EQ(store->rewrap(10), expected);
+}
+
+}  // namespace
