@@ -127,14 +127,19 @@ void TTextEditControl::paintLine(QPainter& p, int row, qm::LineNum line, int& sp
                 run.append(QLatin1Char(static_cast<char>(c)));
             } else {
                 flush();
-                const char32_t shown = displaytext::displayChar(text.data() + i, len);
                 const qreal x = xOf(col);
                 if (selected) p.fillRect(QRectF(x, y, charWidth_, lineHeight_), highlight_);
-                // Bytes that are not text (NUL and other controls) are shown
-                // as symbols in a muted colour so they stand out from text.
-                const bool symbol = len == 1 && (c < 0x20 || c == 0x7F);
-                p.setPen(selected ? highlightText_ : symbol ? QColor(160, 40, 40) : color);
-                p.drawText(QPointF(x, baseline), QString::fromUcs4(&shown, 1));
+                if (len == 1 && (c < 0x20 || c == 0x7F)) {
+                    // A control byte (NUL above all) in caret notation, reversed
+                    // in its cell: visible whatever glyphs the font has.
+                    p.fillRect(QRectF(x + 0.5, y + 1, charWidth_ - 1, lineHeight_ - 3), QColor(160, 40, 40));
+                    p.setPen(Qt::white);
+                    p.drawText(QPointF(x, baseline), QString(QLatin1Char(c == 0x7F ? '?' : char('@' + c))));
+                } else {
+                    const char32_t shown = displaytext::displayChar(text.data() + i, len);
+                    p.setPen(selected ? highlightText_ : color);
+                    p.drawText(QPointF(x, baseline), QString::fromUcs4(&shown, 1));
+                }
             }
         }
         col += width;

@@ -1,0 +1,161 @@
+// What the widget shows: selection and markers in the painted image, hidden
+// selection, the fixed font rules, scroll ranges and wrapping to the window.
+
+#include "WidgetTestUtil.h"
+
+#include <QImage>
+#include <QScrollBar>
+#include <cstdlib>
+#include <stdexcept>
+
+namespace {
+// Pixels of one colour inside a rectangle of the image.
+int countColor(const QImage& img, const QRect& r, const QColor& c) {
+    int n = 0;
+    for (int y = std::max(0, r.top()); y <= std::min(img.height() - 1, r.bottom()); ++y)
+        for (int x = std::max(0, r.left()); x <= std::min(img.width() - 1, r.right()); ++x)
+            n += img.pixelColor(x, y).rgb() == c.rgb();
+    return n;
+}
+}  // namespace
+
+TEST_F(EditWidgetTest, SelectionIsPaintedOnlyWhereSelectedAndHiddenWithoutFocus) {
+    const QColor hl(10, 120, 200);
+    w->setHighlightColors(Qt::white, hl);
+    setText("alpha\r\nbeta\r\ngamma");
+    w->SelectRange(2, 1, 2, 5);
+    const auto rowRect = [&](int line) {
+        return QRect(w->LeftMargin(), (line - 1) * w->lineHeight(), 200, w->lineHeight());
+    };
+    QImage img = w->viewport()->grab().toImage();
+    EXPECT_GT(countColor(img, rowRect(2), hl), 50);
+    EXPECT_EQ(countColor(img, rowRect(1), hl), 0);
+    EXPECT_EQ(countColor(img, rowRect(3), hl), 0);
+
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    other.setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    ASSERT_FALSE(w->hasFocus());
+    img = w->viewport()->grab().toImage();
+    EXPECT_EQ(countColor(img, rowRect(2), hl), 0) << "HideSelection: not drawn without focus";
+    w->setHideSelection(false);
+    img = w->viewport()->grab().toImage();
+    EXPECT_GT(countColor(img, rowRect(2), hl), 50);
+    w->setEnabled(false);
+    img = w->viewport()->grab().toImage();
+    EXPECT_EQ(countColor(img, rowRect(2), hl), 0) << "a disabled control draws no selection";
+}
+
+TEST_F(EditWidgetTest, MarkerGlyphInTheMargin) {
+    setText("one\r\ntwo\r\nthree");
+    const QRect margin2(0, w->lineHeight(), w->LeftMargin(), w->lineHeight());
+    const QImage before = w->viewport()->grab().toImage();
+    w->SetCaret(2, 2);
+    w->SetMarker(3);
+    const QImage after = w->viewport()->grab().toImage();
+    EXPECT_EQ(countColor(before, margin2, Qt::white), margin2.width() * margin2.height());
+    EXPECT_LT(countColor(after, margin2, Qt::white), margin2.width() * margin2.height() / 2);
+    w->setShowBookmarks(false);
+    EXPECT_EQ(countColor(w->viewport()->grab().toImage(), margin2, Qt::white), margin2.width() * margin2.height());
+}
+
+TEST_F(EditWidgetTest, NulAndControlBytesAreVisible) {
+    w->editor().store().insertBytes(qm::ParaNum(1), qm::ParaPos(1), std::string("a\0b", 3));
+    const QRect cell(static_cast<int>(w->LeftMargin() + w->charWidth()), 0, static_cast<int>(w->charWidth()), w->lineHeight());
+    const QImage img = w->viewport()->grab().toImage();
+    EXPECT_LT(countColor(img, cell, Qt::white), cell.width() * cell.height()) << "the NUL cell is not blank";
+}
+
+TEST_F(EditWidgetTest, FixedFontRefusesProportionalFonts) {
+    TFixedFontSet& f = w->FixedFont();
+    const QString before = f.name();
+    const qreal width = w->charWidth();
+    EXPECT_FALSE(f.setName(QStringLiteral("DejaVu Sans")));
+    EXPECT_FALSE(f.setName(QStringLiteral("No Such Font Anywhere")));
+    EXPECT_EQ(f.name(), before) << "the font stays as it was";
+    EXPECT_EQ(w->charWidth(), width);
+    EXPECT_THROW(f.assign(QFont(QStringLiteral("Liberation Sans"))), std::invalid_argument);
+    try {
+        f.assign(QFont(QStringLiteral("Liberation Serif")));
+    } catch (const std::invalid_argument& e) {
+        EXPECT_STREQ(e.what(), "Invalid font assignment. Font must be a fixed font");
+    }
+
+    EXPECT_TRUE(f.setName(QStringLiteral("Courier New"))) << "an alias the font configuration resolves";
+    EXPECT_TRUE(f.setName(QStringLiteral("COURIER NEW")));
+    EXPECT_TRUE(f.setName(QStringLiteral("liberation mono")));
+    EXPECT_EQ(f.name(), QStringLiteral("Liberation Mono")) << "spelled as installed";
+    f.setSize(20);
+    EXPECT_GT(w->charWidth(), width) << "metrics follow the font";
+    EXPECT_EQ(w->VisibleColumns(),
+              static_cast<int>((w->viewport()->width() - w->LeftMargin() - w->RightMargin()) / w->charWidth()));
+}
+
+TEST_F(EditWidgetTest, ScrollBarRanges) {
+    std::string t;
+    for (int i = 0; i < 100; ++i) t += "x\r\n";
+    setText(t);
+    EXPECT_EQ(w->verticalScrollBar()->maximum(), w->LineCount() - w->VisibleLines());
+    EXPECT_EQ(w->horizontalScrollBar()->maximum(), 512 - w->VisibleColumns());
+    w->setWordWrap(true);
+    EXPECT_EQ(w->horizontalScrollBar()->maximum(), std::max(0, 80 - w->VisibleColumns()));
+    w->verticalScrollBar()->setValue(10);
+    EXPECT_EQ(w->editor().TopLine(), 11) << "the scroll bar moves the view";
+    EXPECT_EQ(caret(), std::make_pair(1, 1)) << "but not the caret";
+    key(Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(w->verticalScrollBar()->value(), w->verticalScrollBar()->maximum());
+}
+
+TEST_F(EditWidgetTest, WrapFollowsTheWindowWidth) {
+    w->setWordWrap(true);
+    w->setWrapToWindow(true);
+    setText(std::string(200, 'w'));
+    w->resize(300, 200);
+    QApplication::processEvents();
+    EXPECT_EQ(w->WrapColumn(), w->VisibleColumns() - 2);
+    const int wide = w->WrapColumn();
+    w->resize(200, 200);
+    QApplication::processEvents();
+    EXPECT_EQ(w->WrapColumn(), w->VisibleColumns() - 2);
+    EXPECT_LT(w->WrapColumn(), wide);
+    EXPECT_EQ(w->LineCount(), (200 + w->WrapColumn() - 1) / w->WrapColumn());
+}
+
+TEST_F(EditWidgetTest, ColorizerSpansColourThePaintedText) {
+    struct Red : LineColorizer {
+        std::vector<ColorSpan> spans(int, std::string_view) override { return {{0, 3, QColor(255, 0, 0)}}; }
+    } red;
+    w->FixedFont().setSize(14);
+    setText("<b>bold");
+    const QRect first(w->LeftMargin(), 0, static_cast<int>(3 * w->charWidth()), w->lineHeight());
+    const QRect rest(first.right() + 1, 0, static_cast<int>(4 * w->charWidth()), w->lineHeight());
+    EXPECT_EQ(countColor(w->viewport()->grab().toImage(), first, Qt::red), 0);
+    w->setColorizer(&red);
+    const QImage img = w->viewport()->grab().toImage();
+    EXPECT_GT(countColor(img, first, Qt::red), 5);
+    EXPECT_EQ(countColor(img, rest, Qt::red), 0);
+    w->setColorizer(nullptr);
+}
+
+// Writes a picture of the control (selection, marker, a wrapped long line)
+// to the file named by QM_EDITWIDGET_SHOT, for a person to look at.
+TEST_F(EditWidgetTest, Screenshot) {
+    const char* out = std::getenv("QM_EDITWIDGET_SHOT");
+    if (!out) GTEST_SKIP() << "set QM_EDITWIDGET_SHOT to a PNG path to write the picture";
+    w->resize(520, 260);
+    w->FixedFont().setName(QStringLiteral("Courier New"));
+    w->setWordWrap(true);
+    w->setWrapToWindow(true);
+    w->setTabSize(4);
+    setText("<html>\r\n<head><title>Caf\xC3\xA9 \xE2\x82\xAC 5</title></head>\r\n<body>\r\n"
+            "\t<p>This paragraph is long enough to wrap at the window's right edge, twice, "
+            "so that the wrapped display lines show how words stay together.</p>\r\n"
+            "\t<p>Latin-1 byte: \xE9, NUL: " + std::string(1, '\0') + " end</p>\r\n</body>\r\n</html>");
+    w->SetCaret(3, 1);
+    w->SetMarker(1);
+    w->SelectRange(4, 5, 5, 10);
+    QApplication::processEvents();
+    ASSERT_TRUE(w->grab().save(QString::fromLocal8Bit(out)));
+}
