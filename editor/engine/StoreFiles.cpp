@@ -221,16 +221,26 @@ FileResult TParagraphStore::SaveToFile(const std::string& fileName) {
     const std::string_view lineEnd = lfLineEnds_ ? std::string_view("\n") : std::string_view("\r\n");
     const SaveOutcome out = saveFileSafely(fileName, backup, [&](ChunkWriter& w) {
         std::int32_t number = 0;
+        char lastByte = 0;  // the last byte written other than a line end
         for (const Block& blk : blocks_) {
             for (std::int32_t i = 0; i < blk.paras(); ++i) {
                 ++number;
                 const std::string_view t = blk.para(i);
-                if (number == paraCount_ && t.empty()) return;  // an empty last paragraph is not written
+                if (number == paraCount_ && t.empty()) break;  // an empty last paragraph is not written
                 w.write(t);
                 w.write(lineEnd);
                 if (w.error()) return;
+                for (auto k = t.size(); k > 0; --k) {
+                    if (t[k - 1] != '\r' && t[k - 1] != '\n') {
+                        lastByte = t[k - 1];
+                        break;
+                    }
+                }
             }
         }
+        // Text ending in a Ctrl+Z would lose it on the next load (a Ctrl+Z
+        // followed only by line ends ends the file): mark the end explicitly.
+        if (lastByte == '\x1A') w.write("\x1A");
     });
     if (out.error) {
         result.ok = false;

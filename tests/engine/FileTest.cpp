@@ -91,6 +91,12 @@ TEST(Files, CtrlZEndsTheFileOnlyWhenOnlyLineEndsFollow) {
     EXPECT_EQ(loadBytes(dir, "a\x1A" "b\r\nc\r\n", s), (Lines{"a\x1A" "b", "c", ""}));
     s.SaveToFile(dir.file("z.txt").string());
     EXPECT_EQ(qmtest::readFile(dir.file("z.txt")), "a\x1A" "b\r\nc\r\n");
+    // A text that ends in a Ctrl+Z is saved with an end mark so it survives reloading.
+    EXPECT_EQ(loadBytes(dir, "x\x1A\x1A", s), (Lines{"x\x1A", ""}));
+    s.SaveToFile(dir.file("z2.txt").string());
+    TParagraphStore again;
+    ASSERT_TRUE(again.LoadFromFile(dir.file("z2.txt").string()).ok);
+    EXPECT_EQ(paras(again), (Lines{"x\x1A", ""}));
 }
 
 TEST(Files, NulBytesAreKeptAndSurviveUndo) {
