@@ -1,0 +1,134 @@
+#pragma once
+// The document window: one editing control (txtHTML) inside an MDI child of
+// the main window. Its caption is the document's identity: the file's path
+// (paths::documentIdentity, case kept) or "New HTML Document <n>" while
+// untitled. The save prompt, the editor settings applied on show and the
+// Search menu belong here; the file commands (FileCommands.h) create and
+// save documents through it.
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+#include <string>
+
+#include "DocumentStatus.h"
+#include "TBag.h"
+#include "TParagraphStore.h"
+
+class QAction;
+class QMdiSubWindow;
+class QMenu;
+class TTextEditControl;
+class TmdiMain;
+class TfFind;
+class TfReplace;
+
+class TfHTML : public QWidget, public DocumentStatus {
+    Q_OBJECT
+public:
+    static constexpr const char* kUntitled = "New HTML Document";
+
+    // Creates the window as a child of the main window's MDI area and shows
+    // it (SetProperties runs then). Owned by its QMdiSubWindow.
+    static TfHTML* create(TmdiMain& main);
+
+    TTextEditControl* txtHTML() const { return txtHTML_; }
+    TmdiMain& mainWindow() const { return main_; }
+    QMdiSubWindow* subWindow() const;
+
+    // ---- Identity ----
+    QString caption() const;
+    void setCaption(const QString& caption);
+    // The first 17 characters of the caption are "New HTML Document".
+    bool isUntitled() const;
+    // The caption as a file path (titled documents only).
+    std::string filePath() const;
+
+    // ---- Operations ----
+    // Saves the text to path; on failure tells the user (naming the file)
+    // and returns false, leaving the document modified and the old file as
+    // it was. On success the document is unmodified.
+    bool saveTo(const QString& path);
+    // Loads a file; false (with a message) when it cannot be read. Lines
+    // split on load are reported once, in plain words.
+    bool loadFrom(const QString& path);
+    // Brings the window to the front with the editing control focused.
+    void bringToFront();
+
+    // ---- Event handlers ----
+    void SetProperties();
+    void SetFocustoMe();
+    // Asks to save a modified document; true when closing may go on.
+    bool FormQueryClose();
+    void FormClose();
+    void FormResize();
+
+    // ---- Search (shared last search text across windows) ----
+    void Find1Click();
+    void FindAgain1Click();
+    void Replace1Click();
+    // Find Next pressed with this text; false when not found.
+    bool doFind(const QString& text);
+    // Replace (all = false) or Replace All; returns the count replaced.
+    int HandleReplace(const QString& findText, const QString& replaceText, bool all, bool matchCase,
+                      bool wholeWord);
+    static QString lastSearchText();
+    static void setLastSearchText(const QString& text);
+    QAction* findAgainAction() const { return findAgain_; }
+    QMenu* searchMenu() const { return searchMenu_; }
+    QMenu* popupMenu() const { return popup_; }
+    TfFind* findDialog();
+    TfReplace* replaceDialog();
+
+    // ---- Drop from pick lists: inserts the last tag pair ----
+    void AcceptDrop();
+
+    // ---- DocumentStatus ----
+    int caretLine() const override;
+    int caretColumn() const override;
+    long long byteCount() const override;
+    bool insertMode() const override;
+
+    ~TfHTML() override;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    explicit TfHTML(TmdiMain& main);
+    void createMenus();
+
+    TmdiMain& main_;
+    TTextEditControl* txtHTML_ = nullptr;
+    QMenu* searchMenu_ = nullptr;
+    QAction* findAgain_ = nullptr;
+    QMenu* popup_ = nullptr;
+    TfFind* find_ = nullptr;
+    TfReplace* replace_ = nullptr;
+    TBag Prefs;
+    bool propertiesSet_ = false;
+    bool closing_ = false;
+};
+
+// The active document window of the main window, or nullptr.
+TfHTML* activeHtmlDocument(TmdiMain& main);
+
+// Every open document window, in the main window's document-window order.
+QList<TfHTML*> htmlDocuments(TmdiMain& main);
+
+// Text of a save or load failure, naming the file.
+QString fileErrorText(const QString& verb, const QString& path, const qm::FileResult& r);
+
+// ---- Document operations used across the program ----
+// Opens a file as a new document window: refuses a file already open
+// (path + " is already open.") and a missing one ("Unable to find " + path +
+// "."); a file that cannot be read gets a message and opens nothing.
+// Returns the new window, or nullptr.
+TfHTML* OpenDocument(TmdiMain& main, const QString& path);
+// True when no document window's identity equals the path's.
+bool IsNotOpen(TmdiMain& main, const QString& path);
+// Deletes the active document's selection (nothing when none is open).
+void DeleteActiveSelection(TmdiMain& main);
