@@ -20,11 +20,13 @@ void TextEditor::setClipboard(EditClipboard* clipboard) {
 // ---- Store notifications ----
 
 void TextEditor::linesChanged(LineNum first, LineNum last) {
-    // Keep the same text at the top: an edit wholly above the top line moves
-    // the top line by the lines it added or removed (never above the edit).
+    // Keep the same text at the top: an edit above the top line moves the top
+    // line by the lines it added or removed (never above the edit). The store
+    // reports from the line before the edited one, so first == top - 1 is an
+    // edit on the top line itself, which must not scroll the view.
     const int delta = store_.LineCount() - knownLineCount_;
     knownLineCount_ = store_.LineCount();
-    if (first.value < topLine_ && delta != 0) topLine_ = std::max(first.value, topLine_ + delta);
+    if (first.value < topLine_ - 1 && delta != 0) topLine_ = std::max(first.value + 1, topLine_ + delta);
     topLine_ = std::clamp(topLine_, 1, maxTopLine());
     if (view_) view_->linesChanged(first, last);
     syncView();

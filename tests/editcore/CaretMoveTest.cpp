@@ -194,6 +194,41 @@ TEST(CaretMove, TopLineKeepsItsTextWhenLinesAreAddedAbove) {
     EXPECT_EQ(ed.GetDisplayLine(ed.TopLine()), "p2") << "re-wrapping keeps the top paragraph at the top";
 }
 
+TEST(CaretMove, EditsOnTheTopLineDoNotScroll) {
+    for (const bool wrap : {false, true}) {
+    TextEditor ed;
+    ed.setWordWrap(wrap);
+    std::string t;
+    for (int i = 1; i <= 50; ++i) t += "p" + std::to_string(i) + "\r\n";
+    edtest::load(ed, t);
+    ed.setViewSize(10, 40);
+    ed.setTopLine(20);
+    ed.SetCaret(20, 2);
+    ed.newLine();
+    EXPECT_EQ(ed.TopLine(), 20) << "Enter on the top line keeps that line in view";
+    EXPECT_EQ(ed.GetDisplayLine(20), "p");
+    ed.backspace();
+    EXPECT_EQ(ed.TopLine(), 20);
+    EXPECT_EQ(ed.GetDisplayLine(20), "p20");
+    }
+}
+
+TEST(CaretMove, TypingOnAWrappedTopLineDoesNotScroll) {
+    TextEditor ed;
+    ed.setWordWrap(true);
+    ed.setWrapColumn(10);
+    std::string t;
+    for (int i = 0; i < 30; ++i) t += "line\r\n";
+    t += "aaaa bbbb cccc dddd eeee\r\n";  // three display lines
+    for (int i = 0; i < 30; ++i) t += "line\r\n";
+    edtest::load(ed, t);
+    ed.setViewSize(10, 40);
+    ed.setTopLine(32);  // the paragraph's second line is the top
+    ed.SetCaret(32, 3);
+    for (int i = 0; i < 12; ++i) ed.typeChar("x");
+    EXPECT_EQ(ed.TopLine(), 32) << "re-wrapping the top paragraph keeps the view";
+}
+
 TEST(CaretMove, MouseHitsAndSelections) {
     TextEditor ed;
     edtest::load(ed, "\tone two\r\nthree");

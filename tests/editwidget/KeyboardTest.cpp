@@ -3,6 +3,8 @@
 
 #include "WidgetTestUtil.h"
 
+#include "Application.h"
+
 #include <QAction>
 #include <QInputMethodEvent>
 #include <QMainWindow>
@@ -163,4 +165,14 @@ TEST(EditWidgetShortcuts, MenuShortcutsTakePrecedence) {
     QTest::keyClick(edit, Qt::Key_End);
     QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(edit->editor().store().text(), "abb") << "keys no action uses stay the control's";
+}
+
+TEST_F(EditWidgetTest, EditErrorsFromKeysReachTheDispatcherNotQt) {
+    QString seen;
+    const ExceptionHandler previous = setExceptionHandler([&](const QString& what) { seen = what; });
+    w->editor().store().setParaLengthLimit(3);
+    QTest::keyClicks(w.get(), "abcd");
+    setExceptionHandler(previous);
+    EXPECT_EQ(text(), "abc");
+    EXPECT_EQ(seen, QStringLiteral("Current operation will exceed the maximum paragraph size"));
 }
