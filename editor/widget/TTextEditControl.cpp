@@ -27,6 +27,8 @@ TTextEditControl::TTextEditControl(QWidget* parent) : QAbstractScrollArea(parent
     viewport()->setCursor(Qt::IBeamCursor);
     viewport()->setMouseTracking(true);
     setScrollBars(ssBoth);
+    setAcceptDrops(true);  // drops go to OnDragOver / OnDragDrop; none are taken without them
+    viewport()->setAcceptDrops(true);
     font_.onChange = [this] {
         recomputeMetrics();
         viewport()->update();

@@ -13,6 +13,7 @@
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
 #include <QColor>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -117,6 +118,12 @@ public:
     // Colours of painted text come from here when set (not owned).
     void setColorizer(LineColorizer* colorizer);
 
+    // Drops onto the text: the owner decides what a drag may drop
+    // (OnDragOver returns whether to accept) and what a drop does; without
+    // them nothing is accepted.
+    std::function<bool(QDragMoveEvent*)> OnDragOver;
+    std::function<void(QDropEvent*)> OnDragDrop;
+
     // Metrics in pixels: one character cell and one line.
     qreal charWidth() const { return charWidth_; }
     int lineHeight() const { return lineHeight_; }
@@ -139,6 +146,9 @@ protected:
     void changeEvent(QEvent* e) override;
     void timerEvent(QTimerEvent* e) override;
     void scrollContentsBy(int dx, int dy) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dragMoveEvent(QDragMoveEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
 
 private:
     // EditorView

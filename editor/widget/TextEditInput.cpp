@@ -8,6 +8,8 @@
 #include "KeyTranslate.h"
 
 #include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -170,4 +172,25 @@ void TTextEditControl::mouseDoubleClickEvent(QMouseEvent* e) {
         }
     });
     drag_ = Drag::None;  // a double-click selects; moving afterwards must not undo it
+}
+
+// ---- Drops (the owner's hooks) ----
+
+void TTextEditControl::dragEnterEvent(QDragEnterEvent* e) { dragMoveEvent(e); }
+
+void TTextEditControl::dragMoveEvent(QDragMoveEvent* e) {
+    bool accept = false;
+    dispatch([&] { accept = OnDragOver && OnDragOver(e); });
+    if (accept) e->acceptProposedAction();
+    else e->ignore();
+}
+
+void TTextEditControl::dropEvent(QDropEvent* e) {
+    if (!OnDragDrop) {
+        e->ignore();
+        return;
+    }
+    dispatch([&] { OnDragDrop(e); });
+    e->acceptProposedAction();
+    setFocus(Qt::OtherFocusReason);
 }

@@ -88,3 +88,29 @@ TEST_F(EditWidgetTest, ReadOnlyCutAndPasteDoNothing) {
     EXPECT_EQ(text(), "keep");
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("other"));
 }
+
+TEST_F(EditWidgetTest, DropsGoToTheOwnersHooks) {
+    QMimeData data;
+    data.setText(QStringLiteral("<B>"));
+    const QPoint at = cellCenter(1, 1);
+    QDragEnterEvent refused(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w->viewport(), &refused);
+    EXPECT_FALSE(refused.isAccepted()) << "without a hook nothing is accepted";
+
+    int drops = 0;
+    w->OnDragOver = [](QDragMoveEvent* e) { return e->mimeData()->hasText(); };
+    w->OnDragDrop = [&](QDropEvent* e) {
+        ++drops;
+        w->InsertText(e->mimeData()->text());
+    };
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w->viewport(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w->viewport(), &move);
+    EXPECT_TRUE(move.isAccepted());
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w->viewport(), &drop);
+    EXPECT_EQ(drops, 1);
+    EXPECT_EQ(text(), "<B>");
+}
