@@ -136,7 +136,11 @@ void TextEditor::setModified(bool on) {
 std::string TextEditor::GetDisplayLine(int line, int maxLength) const {
     if (line < 1 || line > store_.LineCount()) throw ETextEditError(kErrInvalidIndex);
     std::string s = store_.expandedLine(LineNum(line));
-    if (maxLength >= 0 && s.size() > static_cast<std::size_t>(maxLength)) s.resize(maxLength);
+    if (maxLength >= 0 && s.size() > static_cast<std::size_t>(maxLength)) {
+        std::size_t cut = static_cast<std::size_t>(maxLength);
+        while (cut > 0 && !utf8::isBoundary(s.data(), s.size(), cut)) --cut;  // whole characters only
+        s.resize(cut);
+    }
     return s;
 }
 

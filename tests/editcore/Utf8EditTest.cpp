@@ -32,6 +32,7 @@ TEST(Utf8Editing, CaretStepsOverWholeCharacters) {
     EXPECT_EQ(caret(ed), (Caret{1, 4})) << "a column inside '€' lands on its start";
     ed.SelectRange(1, 3, 1, 9);
     EXPECT_EQ(ed.selectedText(), "\xC3\xA9\xE2\x82\xAC");
+    EXPECT_EQ(ed.GetDisplayLine(1, 5), "a\xC3\xA9") << "a cut display line ends on a whole character";
 }
 
 TEST(Utf8Editing, BackspaceDeleteAndOverwriteTakeWholeCharacters) {
