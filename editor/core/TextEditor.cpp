@@ -221,24 +221,24 @@ ByteCol TextEditor::maxColumn(LineNum line) const {
 
 // ---- The caret move ----
 
-void TextEditor::moveTo(LineNum line, ByteCol col, bool extend, Scroll scroll) {
+void TextEditor::moveTo(LineNum line, ByteCol col, bool extend) {
     line = LineNum(std::clamp(line.value, 1, store_.LineCount()));
     col = ByteCol(std::clamp(col.value, 1, maxColumn(line).value));
-    placeCaret(store_.toTextPos({line, col}), extend, scroll);
+    placeCaret(store_.toTextPos({line, col}), extend);
 }
 
-void TextEditor::placeCaret(TextPos p, bool extend, Scroll scroll) {
+void TextEditor::placeCaret(TextPos p, bool extend) {
     caret_ = clampToText(p);
     if (!extend) anchor_ = caret_;
-    if (scroll == Scroll::Nearest) scrollToCaret();
+    scrollToCaret();
     caretMoved();
 }
 
-void TextEditor::moveToLine(LineNum line, bool extend, Scroll scroll) {
+void TextEditor::moveToLine(LineNum line, bool extend) {
     const LinePos lp = caretLinePos();
     const DisplayCol dc = store_.displayColumn(lp.line, lp.col);
     line = LineNum(std::clamp(line.value, 1, store_.LineCount()));
-    moveTo(line, store_.byteColumn(line, dc), extend, scroll);
+    moveTo(line, store_.byteColumn(line, dc), extend);
 }
 
 void TextEditor::scrollToCaret() {

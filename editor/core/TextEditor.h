@@ -196,18 +196,16 @@ public:
     void toggleInsertMode() { setInsertMode(!insertMode_); }
 
 private:
-    enum class Scroll { Nearest, KeepRow, None };
-
     // TextObserver
     void linesChanged(LineNum first, LineNum last) override;
 
     // The one caret move: to (line, col) clamped, extending or collapsing the
     // selection, then scrolled into view.
-    void moveTo(LineNum line, ByteCol col, bool extend, Scroll scroll = Scroll::Nearest);
+    void moveTo(LineNum line, ByteCol col, bool extend);
     // The same for a text position (after edits).
-    void placeCaret(TextPos p, bool extend = false, Scroll scroll = Scroll::Nearest);
+    void placeCaret(TextPos p, bool extend = false);
     // Keeps the display column when moving to another line.
-    void moveToLine(LineNum line, bool extend, Scroll scroll = Scroll::Nearest);
+    void moveToLine(LineNum line, bool extend);
     void scrollToCaret();
     // Tells the view and OnTopLineChanged when top line or offset moved.
     void syncView();
@@ -223,7 +221,6 @@ private:
     void typeBytes(std::string_view bytes, bool overwriteChars);
     int overwriteOrInsert(std::string_view bytes, std::int32_t charsToReplace);
     std::int32_t smartTabColumn(LineNum line, DisplayCol dc) const;
-    TextPos wordEndFrom(TextPos p) const;
     int doReplace(std::string_view pattern, std::string_view replacement, unsigned options);
 
     TParagraphStore store_;
