@@ -41,7 +41,8 @@ public:
     bool GetSelection(int& sl, int& sc, int& el, int& ec) const { return editor_.GetSelection(sl, sc, el, ec); }
     void SelectRange(int sl, int sc, int el, int ec) { editor_.SelectRange(sl, sc, el, ec); }
     int InsertText(std::string_view bytes) { return editor_.InsertText(bytes); }
-    int InsertText(const QString& text);
+    int InsertText(const char* bytes) { return editor_.InsertText(bytes); }  // a literal is bytes
+    int InsertText(const QString& text);  // stored as UTF-8
     void DeleteSelection() { editor_.DeleteSelection(); }
     void ClearAll(bool repaint = true) { editor_.ClearAll(repaint); }
     bool Undo() { return editor_.Undo(); }
