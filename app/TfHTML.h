@@ -62,6 +62,10 @@ public:
     bool FormQueryClose();
     void FormClose();
     void FormResize();
+    // Closing already agreed by the main window's query of every document
+    // (no second prompt); programEnding also skips FormClose's settings.
+    void approveClose(bool programEnding);
+    void withdrawApproval();
 
     // ---- Search (shared last search text across windows) ----
     void Find1Click();
@@ -110,7 +114,8 @@ private:
     TfReplace* replace_ = nullptr;
     TBag Prefs;
     bool propertiesSet_ = false;
-    bool closing_ = false;
+    bool closeApproved_ = false;
+    bool programEnding_ = false;
 };
 
 // The active document window of the main window, or nullptr.

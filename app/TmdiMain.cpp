@@ -408,6 +408,8 @@ void TmdiMain::setDocumentOpener(DocumentOpener opener) {
 
 void TmdiMain::setTipsHandler(Handler handler) { tips_ = std::move(handler); }
 
+void TmdiMain::setCloseQuery(std::function<bool()> query) { closeQuery_ = std::move(query); }
+
 QAction* TmdiMain::menuAction(std::string_view handler) const {
     auto range = actions_.equal_range(handler);
     for (auto it = range.first; it != range.second; ++it)
@@ -779,7 +781,12 @@ void TmdiMain::FileExit() {
 }
 
 void TmdiMain::closeEvent(QCloseEvent* e) {
-    // Every document is asked to close (its save prompt may refuse).
+    // Every document is asked to close (its save prompt may refuse); one
+    // refusal keeps the program and every document open.
+    if (closeQuery_ && !closeQuery_()) {
+        e->ignore();
+        return;
+    }
     mdiArea_->closeAllSubWindows();
     if (!mdiArea_->subWindowList().isEmpty()) {
         e->ignore();

@@ -60,6 +60,9 @@ public:
     void setDocumentOpener(DocumentOpener opener);
     // Shows the tip of the day at start-up (when "Start Options"/"Tips" is set).
     void setTipsHandler(Handler handler);
+    // Asked before the window closes: every document may refuse (its save
+    // prompt); false keeps the program running with every document open.
+    void setCloseQuery(std::function<bool()> query);
 
     // The menu item of this handler (the first one when several share it), and
     // every action (menu items and toolbar buttons) that runs it.
@@ -192,5 +195,6 @@ private:
     TagInserter tagInserter_;
     DocumentOpener opener_;
     Handler tips_;
+    std::function<bool()> closeQuery_;
     std::function<void(const QString&)> previousHandler_;
 };

@@ -6,6 +6,7 @@
 #include "Paths.h"
 #include "StartupRules.h"
 #include "TmdiMain.h"
+#include "Wiring.h"
 
 int main(int argc, char** argv) {
     QuillmarApplication app(argc, argv);
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     dispatch([] { paths::installDeliveredData(); });
 
     TmdiMain mdiMain(QCoreApplication::arguments().mid(1));
+    installAllCommands(mdiMain);
     mdiMain.show();
     return QCoreApplication::exec();
 }

@@ -1,0 +1,142 @@
+#include "DocumentCommands.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "Prompter.h"
+#include "StartupRules.h"
+#include "TMegaRegistry.h"
+#include "TTextEditControl.h"
+#include "TfHTML.h"
+#include "TmdiMain.h"
+
+namespace {
+
+TTextEditControl* active(TmdiMain& main) {
+    TfHTML* doc = activeHtmlDocument(main);
+    return doc ? doc->txtHTML() : nullptr;
+}
+
+void setCheck(TmdiMain& main, const char* handler, bool on) {
+    for (QAction* a : main.actionsFor(handler))
+        if (a->isCheckable()) a->setChecked(on);
+}
+
+}  // namespace
+
+void EditUndo(TmdiMain& main) {
+    if (TTextEditControl* c = active(main)) {
+        c->Undo();
+        c->setModified(true);
+    }
+}
+
+void EditRedoClick(TmdiMain& main) {
+    if (TTextEditControl* c = active(main)) {
+        c->Redo();
+        c->setModified(true);
+    }
+}
+
+void EditCut(TmdiMain& main) {
+    if (TTextEditControl* c = active(main)) {
+        c->CutToClipboard();
+        c->setModified(true);
+    }
+}
+
+void EditCopy(TmdiMain& main) {
+    if (TTextEditControl* c = active(main)) c->CopyToClipboard();
+}
+
+void EditPaste(TmdiMain& main) {
+    if (TTextEditControl* c = active(main)) {
+        c->PasteFromClipboard();
+        c->setModified(true);
+    }
+}
+
+void EditDelete(TmdiMain& main) {
+    if (TTextEditControl* c = active(main)) {
+        c->DeleteSelection();
+        c->setModified(true);
+    }
+}
+
+void EditClear(TmdiMain& main) {
+    TTextEditControl* c = active(main);
+    if (!c) return;
+    main.SetStatusText(QStringLiteral("Clearing Contents ..."));
+    const Prompter::Button answer = Prompter::current().confirm(
+        QString::fromUtf8(startup::kAppTitle),
+        QStringLiteral("This action will remove all data from the document.\n\r\n\rAre You Sure ?"),
+        Prompter::Yes | Prompter::No, Prompter::No, Prompter::Icon::Warning);
+    if (answer == Prompter::Yes) {
+        c->ClearAll();
+        c->setModified(true);
+    }
+    main.SetStatusText(QStringLiteral("Ready ..."));
+}
+
+void WordWrap1Click(TmdiMain& main) {
+    TfHTML* doc = activeHtmlDocument(main);
+    if (!doc) {
+        // The item toggles itself when clicked; with no document nothing changes.
+        setCheck(main, "WordWrap1Click", !main.menuAction("WordWrap1Click")->isChecked());
+        return;
+    }
+    TTextEditControl* c = doc->txtHTML();
+    const bool wrap = !c->WordWrap();
+    c->setWordWrap(wrap);
+    c->setScrollBars(wrap ? TTextEditControl::ssVertical : TTextEditControl::ssBoth);
+    setCheck(main, "WordWrap1Click", wrap);
+    doc->FormResize();
+    main.IniControl().WriteBool("Editor", "Word Wrap", wrap);
+}
+
+void SmartTabs1Click(TmdiMain& main) {
+    TTextEditControl* c = active(main);
+    if (!c) {
+        setCheck(main, "SmartTabs1Click", !main.menuAction("SmartTabs1Click")->isChecked());
+        return;
+    }
+    const bool indent = !c->AutoIndent();
+    c->setAutoIndent(indent);
+    setCheck(main, "SmartTabs1Click", indent);
+    main.IniControl().WriteBool("Editor", "Smart Tabs", indent);
+}
+
+void mergeSearchMenu(TmdiMain& main) {
+    TfHTML* doc = activeHtmlDocument(main);
+    QMenu* wanted = doc ? doc->searchMenu() : nullptr;
+    for (QAction* a : main.menuBar()->actions()) {
+        QMenu* m = a->menu();
+        if (!m || m == wanted || m->objectName() != QLatin1String("SearchMenu")) continue;
+        main.menuBar()->removeAction(a);
+        for (QAction* item : m->actions()) item->setShortcut(QKeySequence());
+    }
+    if (!wanted || main.menuBar()->actions().contains(wanted->menuAction())) return;
+    QMenu* insert = main.topMenu(QStringLiteral("&Insert"));
+    main.menuBar()->insertMenu(insert ? insert->menuAction() : nullptr, wanted);
+    for (QAction* a : wanted->actions()) {
+        const QString key = a->property("qmKey").toString();
+        if (!key.isEmpty()) a->setShortcut(QKeySequence(key, QKeySequence::PortableText));
+    }
+}
+
+void installDocumentCommands(TmdiMain& main) {
+    TmdiMain* m = &main;
+    main.setHandler("EditUndo", [m] { EditUndo(*m); });
+    main.setHandler("EditRedoClick", [m] { EditRedoClick(*m); });
+    main.setHandler("EditCut", [m] { EditCut(*m); });
+    main.setHandler("EditCopy", [m] { EditCopy(*m); });
+    main.setHandler("EditPaste", [m] { EditPaste(*m); });
+    main.setHandler("EditDelete", [m] { EditDelete(*m); });
+    main.setHandler("EditClear", [m] { EditClear(*m); });
+    main.setHandler("WordWrap1Click", [m] { WordWrap1Click(*m); });
+    main.setHandler("SmartTabs1Click", [m] { SmartTabs1Click(*m); });
+    QObject::connect(main.mdiArea(), &QMdiArea::subWindowActivated, &main, [m] { mergeSearchMenu(*m); });
+}

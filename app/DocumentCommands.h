@@ -1,0 +1,22 @@
+#pragma once
+// The main window's editing commands on the active document (Undo, Redo,
+// Cut, Copy, Paste, Delete, Clear, WordWrap, Auto Indent) and the merging of
+// the active document's Search menu into the menu bar.
+
+class TmdiMain;
+
+void EditUndo(TmdiMain& main);
+void EditRedoClick(TmdiMain& main);
+void EditCut(TmdiMain& main);
+void EditCopy(TmdiMain& main);
+void EditPaste(TmdiMain& main);
+void EditDelete(TmdiMain& main);
+void EditClear(TmdiMain& main);
+void WordWrap1Click(TmdiMain& main);
+void SmartTabs1Click(TmdiMain& main);
+
+// Puts the active document's "&Search" menu between Edit and Insert (and
+// gives its items their keys); none while no document is open.
+void mergeSearchMenu(TmdiMain& main);
+
+void installDocumentCommands(TmdiMain& main);

@@ -1,0 +1,234 @@
+#include "FileCommands.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "Paths.h"
+#include "ProjectSave.h"
+#include "Prompter.h"
+#include "StartupRules.h"
+#include "StatusLineLabel.h"
+#include "TTextEditControl.h"
+#include "TfHTML.h"
+#include "TmdiMain.h"
+
+namespace {
+
+int newDocuments = 0;
+
+QString appTitle() { return QString::fromUtf8(startup::kAppTitle); }
+void status(TmdiMain& main, const QString& text) { main.SetStatusText(text); }
+void ready(TmdiMain& main) { main.SetStatusText(QStringLiteral("Ready ...")); }
+QString identity(const QString& path) { return QString::fromStdString(paths::documentIdentity(path.toStdString())); }
+
+Prompter::FileRequest openDialog() {
+    Prompter::FileRequest req;
+    req.caption = QStringLiteral("Open");
+    req.filter = QStringLiteral(
+        "HTML Documents (*.html;*.htm)|*.html;*.htm|Plimo Plug In Files (*.plg)|*.plg|Text Files (*.txt)|*.txt|"
+        "Template Files (*.tpl)|*.tpl|Form Definition (*.qtb)|*.qfd|All Files (*.*)|*.*");
+    req.multiple = true;
+    return req;
+}
+
+Prompter::FileRequest saveDialog() {
+    Prompter::FileRequest req;
+    req.caption = QStringLiteral("Save As");
+    req.filter = QStringLiteral(
+        "HTML Document (*.html)|*.html|Plimo Plug In Files (*.plg)|*.plg|Text Files (*.txt)|*.txt|"
+        "Template Files (*.tpl)|*.tpl|Form Definition (*.qtb)|*.qfd|All Files (*.*)|*.*");
+    return req;
+}
+
+// Another window already holding this identity: saving there would give one
+// file two windows whose saves overwrite each other.
+bool openElsewhere(TmdiMain& main, const TfHTML* doc, const QString& id) {
+    for (TfHTML* other : htmlDocuments(main))
+        if (other != doc && other->caption() == id) return true;
+    return false;
+}
+
+// Saves an untitled document (or Save As) under a name from the dialog;
+// false when cancelled or the save failed.
+bool saveUnderNewName(TmdiMain& main, TfHTML* doc) {
+    const QString chosen = Prompter::current().saveFile(saveDialog());
+    if (chosen.isEmpty()) return false;
+    const QString id = identity(chosen);
+    if (openElsewhere(main, doc, id)) {
+        Prompter::current().message(appTitle(), chosen + QStringLiteral(" is already open."));
+        return false;
+    }
+    status(main, QStringLiteral("Saving ") + chosen + QStringLiteral(" ..."));
+    if (!doc->saveTo(id)) return false;
+    doc->setCaption(id);
+    MRUUpdate(main, id);
+    return true;
+}
+
+}  // namespace
+
+int newDocumentCount() { return newDocuments; }
+
+TfHTML* FileNew(TmdiMain& main) {
+    status(main, QStringLiteral("Created a New HTML Document ..."));
+    TfHTML* doc = TfHTML::create(main);
+    ++newDocuments;
+    doc->setCaption(QStringLiteral("New HTML Document ") + QString::number(newDocuments));
+    const std::filesystem::path tpl = paths::dataFile("standard.tpl");
+    std::error_code ec;
+    if (std::filesystem::exists(tpl, ec)) {
+        doc->loadFrom(QString::fromStdString(tpl.string()));
+    } else {
+        Prompter::current().message(
+            appTitle(), QStringLiteral("Quillmar was unable to find the default template (standard.tpl)  in the "
+                                       "Quillmar Directory.  You will need to create a new version."));
+    }
+    doc->bringToFront();
+    doc->txtHTML()->setModified(false);
+    main.TabsUpdate(doc->caption());
+    ready(main);
+    return doc;
+}
+
+void FileOpen(TmdiMain& main) {
+    const QStringList files = Prompter::current().openFiles(openDialog());
+    for (const QString& file : files) {
+        status(main, QStringLiteral("Opening File : ") + file + QStringLiteral(" ..."));
+        OpenDocument(main, file);
+    }
+    ready(main);
+}
+
+void FileSave(TmdiMain& main) {
+    if (TfHTML* doc = activeHtmlDocument(main)) {
+        if (doc->isUntitled()) {
+            if (saveUnderNewName(main, doc)) main.TabsUpdate(doc->caption());
+        } else {
+            status(main, QStringLiteral("Saving ") + doc->caption() + QStringLiteral(" ..."));
+            if (doc->saveTo(doc->caption())) MRUUpdate(main, doc->caption());
+        }
+    }
+    main.TabsRefresh();
+    ready(main);
+}
+
+void FileSaveAs(TmdiMain& main) {
+    TfHTML* doc = activeHtmlDocument(main);
+    if (!doc) return;
+    main.statusLine()->setCaption(QStringLiteral("Saving ..."));
+    saveUnderNewName(main, doc);
+    main.TabsRefresh();
+    ready(main);
+}
+
+void FileCloseChild(TmdiMain& main) {
+    if (TfHTML* doc = activeHtmlDocument(main)) doc->subWindow()->close();
+}
+
+void CloseAll1Click(TmdiMain& main) {
+    const QList<TfHTML*> docs = htmlDocuments(main);
+    for (auto it = docs.rbegin(); it != docs.rend(); ++it) (*it)->subWindow()->close();
+}
+
+void InsertFile1Click(TmdiMain& main) {
+    TfHTML* doc = activeHtmlDocument(main);
+    if (!doc) return;
+    Prompter::FileRequest req = openDialog();
+    const QStringList files = Prompter::current().openFiles(req);
+    if (files.isEmpty()) {
+        ready(main);
+        return;
+    }
+    const QString file = files.first();
+    status(main, QStringLiteral("Inserting File : ") + file + QStringLiteral(" ..."));
+    std::error_code ec;
+    std::ifstream in;
+    if (std::filesystem::is_regular_file(file.toStdString(), ec)) in.open(file.toStdString(), std::ios::binary);
+    if (!in) {
+        Prompter::current().message(appTitle(), QStringLiteral("Unable to read ") + file + QStringLiteral("."),
+                                    Prompter::Icon::Warning);
+        ready(main);
+        return;
+    }
+    std::ostringstream buf;
+    buf << in.rdbuf();
+    const std::string bytes = buf.str();
+    // Every line ends in a line break, the last one included; all lines go
+    // in as one edit (one undo step) with the caret after the last.
+    std::string text;
+    text.reserve(bytes.size() + 2);
+    size_t pos = 0;
+    while (pos < bytes.size()) {
+        size_t nl = bytes.find('\n', pos);
+        const size_t end = nl == std::string::npos ? bytes.size() : nl;
+        size_t lineEnd = end;
+        if (lineEnd > pos && bytes[lineEnd - 1] == '\r') --lineEnd;
+        text.append(bytes, pos, lineEnd - pos);
+        text += "\r\n";
+        pos = end + 1;
+    }
+    doc->txtHTML()->InsertText(std::string_view(text));
+    doc->txtHTML()->setModified(true);
+    ready(main);
+}
+
+void SaveOpenasNewProject1Click(TmdiMain& main) {
+    const QList<TfHTML*> docs = htmlDocuments(main);
+    Prompter& prompter = Prompter::current();
+    if (docs.isEmpty()) {
+        prompter.message(appTitle(), QStringLiteral("No current document."));
+        return;
+    }
+    const std::optional<QString> name =
+        prompter.input(QStringLiteral("New Project"), QStringLiteral("Enter a name for this New Project"), QString());
+    if (!name || name->isEmpty()) return;
+    project::Project p;
+    p.title = name->toStdString();
+    for (TfHTML* doc : docs) p.items.push_back(project::Item{doc->caption().toStdString(), {}});
+    // "Save Project" marks the project modified before its question.
+    p.modified = true;
+    projectSaveQuestion(p);
+}
+
+void MRUUpdate(TmdiMain& main, const QString& name) { main.recentFiles().update(name.toStdString()); }
+
+void MRUOpenChild(TmdiMain& main, int index) {
+    if (index < 0 || index >= RecentFiles::kCount) return;
+    const std::string& entry = main.recentFiles().entry(index);
+    if (!entry.empty()) OpenDocument(main, QString::fromStdString(entry));
+}
+
+bool queryCloseAllDocuments(TmdiMain& main) {
+    QList<TfHTML*> asked;
+    const QList<QMdiSubWindow*> order = main.mdiArea()->subWindowList(QMdiArea::StackingOrder);
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        auto* doc = qobject_cast<TfHTML*>((*it)->widget());
+        if (!doc) continue;
+        if (!doc->FormQueryClose()) {
+            for (TfHTML* d : asked) d->withdrawApproval();
+            // The prompt took the answered documents' tabs; they stay open.
+            main.TabsRefresh();
+            return false;
+        }
+        doc->approveClose(true);
+        asked << doc;
+    }
+    return true;
+}
+
+void installFileCommands(TmdiMain& main) {
+    TmdiMain* m = &main;
+    main.setHandler("FileNew", [m] { FileNew(*m); });
+    main.setHandler("FileOpen", [m] { FileOpen(*m); });
+    main.setHandler("FileSave", [m] { FileSave(*m); });
+    main.setHandler("FileSaveAs", [m] { FileSaveAs(*m); });
+    main.setHandler("FileCloseChild", [m] { FileCloseChild(*m); });
+    main.setHandler("CloseAll1Click", [m] { CloseAll1Click(*m); });
+    main.setHandler("InsertFile1Click", [m] { InsertFile1Click(*m); });
+    main.setHandler("SaveOpenasNewProject1Click", [m] { SaveOpenasNewProject1Click(*m); });
+    main.setDocumentOpener([m](const QString& path) { OpenDocument(*m, path); });
+    main.setCloseQuery([m] { return queryCloseAllDocuments(*m); });
+}
