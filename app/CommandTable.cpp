@@ -16,6 +16,25 @@ constexpr MenuRow tag(std::string_view path, std::string_view caption, std::stri
     return {path, caption, shortcut, {}, start, end, handler, RowKind::Tag, false};
 }
 
+// A tag row whose menu item carries its own hint.
+constexpr MenuRow tagHint(std::string_view path, std::string_view caption, std::string_view hint,
+                          std::string_view start, std::string_view end, std::string_view handler) {
+    return {path, caption, {}, hint, start, end, handler, RowKind::Tag, false};
+}
+
+// Texts that differ with a selection: (selStart, selEnd) wrap it, (start, end)
+// go in at the caret. Rows built from the user's details give the same pair
+// twice.
+constexpr MenuRow stateTag(std::string_view path, std::string_view caption, std::string_view hint,
+                           std::string_view selStart, std::string_view selEnd, std::string_view start,
+                           std::string_view end, std::string_view handler) {
+    return {path, caption, {}, hint, selStart, selEnd, handler, RowKind::StateTag, false, start, end};
+}
+constexpr MenuRow userTag(std::string_view path, std::string_view caption, std::string_view hint,
+                          std::string_view start, std::string_view end, std::string_view handler) {
+    return stateTag(path, caption, hint, start, end, start, end, handler);
+}
+
 constexpr MenuRow check(std::string_view path, std::string_view caption, std::string_view hint,
                         std::string_view handler, bool checked) {
     return {path, caption, {}, hint, {}, {}, handler, RowKind::Check, checked};
@@ -111,7 +130,8 @@ constexpr MenuRow kMenu[] = {
 
     // Insert
     tag(kAlign, "&Center Paragraph ", "", "<CENTER>", "</CENTER>", "Center1Click"),
-    cmd(kInsert, "A&nchor", "", "Insert an anchor", "Anchor1Click"),
+    stateTag(kInsert, "A&nchor", "Insert an anchor", "<A NAME=", "></NAME>", "<A NAME=Anchor_Name", "></NAME>",
+             "Anchor1Click"),
     tag(kFont, "&Size ", "", "<FONT SIZE=n>", "</FONT>", "Size1Click"),
     tag(kFont, "&Bold", "Ctrl+B", "<B>", "</B>", "Bold1Click"),
     tag(kFont, "&Emphasis", "", "<EM>", "</EM>", "Emphasis1Click"),
@@ -177,7 +197,8 @@ constexpr MenuRow kMenu[] = {
         "</BODY>", "DocumentBodywBackground1Click"),
     sep(kStruct),
     cmd(kStruct, "Body Wi&zard ...", "", "Compose the BODY declaration with the Body Wizard", "BodyWizard1Click"),
-    cmd(kImages, "&Simple", "", "Insert an Image", "Simple2Click"),
+    stateTag(kImages, "&Simple", "Insert an Image", "<IMG SRC=\"", "\" ALT=\"\">", "<IMG SRC=\"your image",
+             "\" ALT=\"Text Version\">", "Simple2Click"),
     cmd(kImages, "&Pick ...", "", "Pick an image with the Image Browser", "Pick2Click"),
     tag(kImages, "As an Image &Map", "", "<IMG SRC=\"", "\" ALT=\"\" ISMAP>", "AsanImageMap1Click"),
     tag(kImages, "Full &Netscape Declaration", "", "<IMG SRC=\"",
@@ -200,10 +221,12 @@ constexpr MenuRow kMenu[] = {
     tag(kLists, "&Ordered List", "", "<OL>", "</OL>", "OrderedList1Click"),
     tag(kLists, "&Unordered List", "", "<UL>", "</UL>", "UnorderedList1Click"),
     tag(kLists, "&List Item", "", "<LI>", "", "ListItem1Click"),
-    tag(kLists, "Definintion &Term", "", "<DT>", "</DT>", "DefinintionTerm1Click"),
+    tagHint(kLists, "Definintion &Term", "Definition Term", "<DT>", "</DT>", "DefinintionTerm1Click"),
     tag(kLists, "Term De&finition", "", "<DD>", "</DD>", "Definition1Click"),
-    cmd(kMail, "&Simple", "", "Insert a MailTo link", "Simple3Click"),
-    cmd(kMail, "&Mail to Me (User Name)", "", "Insert a link that sends mail to you", "MailtoMe1Click"),
+    stateTag(kMail, "&Simple", "Insert a MailTo link", "<A HREF=\"MailTo:", "\">YourName</A>",
+             "<A HREF=\"MailTo:your.name@your.domain\"> ", "Your_Name</A>", "Simple3Click"),
+    userTag(kMail, "&Mail to Me (User Name)", "Insert a link that sends mail to you",
+            "<A HREF=\"MailTo:{EMail}\">", "{User Name}</A>", "MailtoMe1Click"),
     tag(kPara, "Line &Break", "", "<BR>", "", "LineBreak1Click"),
     tag(kPara, "&Paragraph Marker", "", "<P>", "", "ParagraphMarker1Click"),
     tag(kPara, "&Paragraph Marker with End", "", "<P>", "", "ParagraphMarkerwithEnd1Click"),
@@ -211,7 +234,8 @@ constexpr MenuRow kMenu[] = {
     tag(kTable, "&Row", "", "<TR>", "</TR>", "TRClick"),
     tag(kTable, "Row &Header", "", "<TH>", "</TH>", "THClick"),
     tag(kTable, "Row &Data", "", "<TD>", "</TD>", "TDClick"),
-    cmd(kUrl, "&Simple", "", "Insert a URL link", "Simple1Click"),
+    stateTag(kUrl, "&Simple", "Insert a URL link", "<A HREF=\"", "\">description_here</A>",
+             "<A HREF=\"your link here", "\">description_here</A>", "Simple1Click"),
     cmd(kUrl, "&Pick from Library ...", "", "Pick a link from the URL Library", "URLLibrary1Click"),
     cmd(kUrl, "&URL Wizard ...", "", "Build a link with the URL Wizard", "URLWizardShow"),
     tag(kInsert, "Mar&k as Comment", "", "<!--", "-->", "MarkasComment1Click"),
@@ -221,10 +245,14 @@ constexpr MenuRow kMenu[] = {
     cmd(kInsert, "Text Fi&le ...", "", "Insert a text file at the caret", "InsertFile1Click"),
 
     // Wizards
-    cmd(kShortcuts, "Send &Mail to Me (URL)", "", "Insert a link that sends mail to you", "SendMailtoMe1Click"),
-    cmd(kShortcuts, "Link to my &Home Page (URL)", "", "Insert a link to your home page", "LinktomyHomePage1Click"),
-    cmd(kShortcuts, "My &Company Name", "", "Insert your organisation's name", "MyCompanyName1Click"),
-    cmd(kShortcuts, "Last U&pdated", "", "Insert Last Updated String", "LastUpdated1Click"),
+    userTag(kShortcuts, "Send &Mail to Me (URL)", "Insert a link that sends mail to you",
+            "<A HREF=\"MailTo:{EMail}\"> ", "Send mail to {User Name}</A>", "SendMailtoMe1Click"),
+    userTag(kShortcuts, "Link to my &Home Page (URL)", "Insert a link to your home page",
+            "<A HREF=\"{Home Page}\"> ", "Home Page</A>", "LinktomyHomePage1Click"),
+    userTag(kShortcuts, "My &Company Name", "Insert your organisation's name", "<STRONG>{Organisation}",
+            "</STRONG>", "MyCompanyName1Click"),
+    userTag(kShortcuts, "Last U&pdated", "Insert Last Updated String", "<i>Last Updated by {User Name}",
+            " on {Date}.</i>", "LastUpdated1Click"),
     tag(kShortcuts, "&Small Font", "", "<FONT SIZE=\"1\">", "</FONT>", "SmallFont1Click"),
     tag(kShortcuts, "&Big Characters", "", "<FONT SIZE=\"+4\"><B>", "</B></FONT>", "BigCharacters1Click"),
     sep(kWizards),
@@ -384,9 +412,9 @@ constexpr ButtonRow kButtons[] = {
     btn("ListToolBar", "Dir", "Directory List", "Directory1Click"),
     btn("ListToolBar", "MN", "Menu List", "Menu1Click"),
     btn("ListToolBar", "LI", "List Item", "ListItem1Click"),
-    // Named "Ordered List" in one old table; the button inserts <DT>, and a
-    // hint naming another button's tag would mislead.
-    btn("ListToolBar", "DT", "Definition Term", "DefinintionTerm1Click"),
+    // The DT button's hint really is "Ordered List" (users know the bar by
+    // it); the menu item carries its own hint "Definition Term".
+    btn("ListToolBar", "DT", "Ordered List", "DefinintionTerm1Click"),
     btn("ListToolBar", "DD", "Term Definition", "Definition1Click"),
 
     btn("TableToolBar", "TblW", "Table Wizard", "TableWizard1Click"),

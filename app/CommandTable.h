@@ -16,6 +16,8 @@ namespace commands {
 enum class RowKind {
     Command,    // runs the handler of that name
     Tag,        // inserts the row's fixed start and end texts (InsertTag)
+    StateTag,   // inserts texts that depend on the selection or the user's
+                // details (see MenuRow); runs its handler like a Command row
     Check,      // a checkable item; the handler flips the check mark
     Separator,  // a line between groups
     Submenu,    // the submenu named by caption; only rows that give it a shortcut
@@ -32,6 +34,12 @@ struct MenuRow {
     std::string_view handler;
     RowKind kind = RowKind::Command;
     bool checked = false;       // Check rows: the state at creation
+    // StateTag rows: startText/endText are inserted with a selection,
+    // plainStart/plainEnd without one. Both may hold the fields {User Name},
+    // {EMail}, {Home Page}, {Organisation} and {Date}, filled in when the
+    // command runs.
+    std::string_view plainStart = {};
+    std::string_view plainEnd = {};
 };
 
 enum class ButtonKind {

@@ -1,0 +1,43 @@
+#pragma once
+// Tools over the whole active document: Convert HTML to Text, Grab URLs,
+// Import URLs from the browser's bookmark file, and Check Spelling.
+//
+// Places found by the searches are remembered as paragraph positions, so a
+// wrap point inside a tag or a link never changes what is removed or copied.
+
+#include <QString>
+
+class TmdiMain;
+class TTextEditControl;
+class TfURLGrab;
+class TfProgress;
+class TfNetscapeError;
+
+namespace texttools {
+
+// The entry of the browser INI file's section "Bookmark List" that holds the
+// full path of its bookmark file (an HTML file).
+inline constexpr const char* kBookmarkSection = "Bookmark List";
+inline constexpr const char* kBookmarkEntry = "File Location";
+inline constexpr const char* kBrowserIni = "netscape.ini";
+
+// Removes everything from each "<" to the next ">" (across lines), each
+// removal one undoable edit; a "<" with no ">" after it stays. The clipboard
+// holds the last removed tag afterwards. Returns the number removed.
+// control == nullptr: status "Ready ..." only.
+int ConvertToText(TmdiMain& main, TTextEditControl* control);
+
+// Collects every link element ("<A HREF=" to the next "</A>", any case) into
+// the dialog's New URLs and shows it; the last link stays selected and on
+// the clipboard. No link: the message "No URLs found !". Returns the count.
+int GrabURLsFromDocument(TmdiMain& main, TTextEditControl* control, TfURLGrab& grab);
+
+// Reads the bookmark file's path from netscape.ini in the settings folder,
+// opens the file as a document and grabs its links; otherwise shows the
+// "Bookmark File" window (modally). True when the import ran.
+bool ImportURLsfromNetscape(TmdiMain& main, TfURLGrab& grab, TfProgress& progress, TfNetscapeError& error);
+
+// "Check Spelling": only a message, and only with a document open.
+void CheckSpelling(TTextEditControl* control);
+
+}  // namespace texttools
