@@ -5,6 +5,9 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
+
+#include "Application.h"
 
 #include "Prompter.h"
 #include "StartupRules.h"
@@ -109,22 +112,33 @@ void SmartTabs1Click(TmdiMain& main) {
     main.IniControl().WriteBool("Editor", "Smart Tabs", indent);
 }
 
-void mergeSearchMenu(TmdiMain& main) {
-    TfHTML* doc = activeHtmlDocument(main);
+namespace {
+
+// Works on the widgets alone: it also runs while the main window is being
+// destroyed and its area deactivates the last document.
+void mergeInto(QMenuBar* bar, QAction* before, QMdiArea* area) {
+    QMdiSubWindow* sub = area->currentSubWindow();
+    auto* doc = sub ? qobject_cast<TfHTML*>(sub->widget()) : nullptr;
     QMenu* wanted = doc ? doc->searchMenu() : nullptr;
-    for (QAction* a : main.menuBar()->actions()) {
+    for (QAction* a : bar->actions()) {
         QMenu* m = a->menu();
         if (!m || m == wanted || m->objectName() != QLatin1String("SearchMenu")) continue;
-        main.menuBar()->removeAction(a);
+        bar->removeAction(a);
         for (QAction* item : m->actions()) item->setShortcut(QKeySequence());
     }
-    if (!wanted || main.menuBar()->actions().contains(wanted->menuAction())) return;
-    QMenu* insert = main.topMenu(QStringLiteral("&Insert"));
-    main.menuBar()->insertMenu(insert ? insert->menuAction() : nullptr, wanted);
+    if (!wanted || bar->actions().contains(wanted->menuAction())) return;
+    bar->insertMenu(before, wanted);
     for (QAction* a : wanted->actions()) {
         const QString key = a->property("qmKey").toString();
         if (!key.isEmpty()) a->setShortcut(QKeySequence(key, QKeySequence::PortableText));
     }
+}
+
+}  // namespace
+
+void mergeSearchMenu(TmdiMain& main) {
+    QMenu* insert = main.topMenu(QStringLiteral("&Insert"));
+    mergeInto(main.menuBar(), insert ? insert->menuAction() : nullptr, main.mdiArea());
 }
 
 void installDocumentCommands(TmdiMain& main) {
@@ -138,5 +152,11 @@ void installDocumentCommands(TmdiMain& main) {
     main.setHandler("EditClear", [m] { EditClear(*m); });
     main.setHandler("WordWrap1Click", [m] { WordWrap1Click(*m); });
     main.setHandler("SmartTabs1Click", [m] { SmartTabs1Click(*m); });
-    QObject::connect(main.mdiArea(), &QMdiArea::subWindowActivated, &main, [m] { mergeSearchMenu(*m); });
+    QMenuBar* bar = main.menuBar();
+    QMenu* insert = main.topMenu(QStringLiteral("&Insert"));
+    QPointer<QAction> before = insert ? insert->menuAction() : nullptr;
+    QMdiArea* area = main.mdiArea();
+    QObject::connect(area, &QMdiArea::subWindowActivated, bar, [bar, before, area] {
+        dispatch([&] { mergeInto(bar, before.data(), area); });
+    });
 }

@@ -89,6 +89,7 @@ TfHTML* FileNew(TmdiMain& main) {
     doc->bringToFront();
     doc->txtHTML()->setModified(false);
     main.TabsUpdate(doc->caption());
+    main.SelectTabName(doc->caption());
     ready(main);
     return doc;
 }

@@ -83,6 +83,9 @@ TfHTML* TfHTML::create(TmdiMain& main) {
     QMdiSubWindow* sub = main.mdiArea()->addSubWindow(doc);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(main.windowIcon());
+    // A size to work in: most of the area, as a new window is cascaded.
+    const QSize area = main.mdiArea()->viewport()->size();
+    sub->resize(std::max(480, area.width() * 3 / 5), std::max(320, area.height() * 3 / 4));
     QObject::connect(main.mdiArea(), &QMdiArea::subWindowActivated, doc, [doc, sub](QMdiSubWindow* active) {
         if (active == sub) doc->SetFocustoMe();
     });
@@ -509,6 +512,7 @@ TfHTML* OpenDocument(TmdiMain& main, const QString& path) {
     main.recentFiles().update(id.toStdString());
     main.MRUDisplay();
     main.TabsUpdate(id);
+    main.SelectTabName(id);
     return doc;
 }
 

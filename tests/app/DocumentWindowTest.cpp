@@ -1,0 +1,299 @@
+// The document window: opening, identity, backups, the save prompt, search,
+// the editing commands and the status panels.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabBar>
+#include <sys/stat.h>
+
+#include "DocumentFixture.h"
+#include "FileCommands.h"
+#include "FindReplace.h"
+#include "TTextEditControl.h"
+#include "TfHTML.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+QStringList tabTexts(const QTabBar* bar) {
+    QStringList out;
+    for (int i = 0; i < bar->count(); ++i) out << bar->tabText(i);
+    return out;
+}
+}  // namespace
+
+TEST_F(DocumentTest, OpenRefusesRepeatedMissingAndUnreadablePaths) {
+    auto w = startWired();
+    const QString page = makeFile("Page.HTML", "<P>x</P>\r\n");
+    TfHTML* doc = OpenDocument(*w, page);
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(doc->caption(), page) << "Linux paths keep their case";
+    EXPECT_EQ(w->recentFiles().entry(0), page.toStdString());
+    EXPECT_EQ(tabTexts(w->tabStrip()), QStringList{page});
+
+    // The same file through another spelling of its path.
+    const QString again = qpath(dir.path() / "." / "Page.HTML");
+    EXPECT_EQ(OpenDocument(*w, again), nullptr);
+    EXPECT_EQ(prompter->lastText(), again + " is already open.");
+
+    const QString missing = qpath(dir.file("nothere.htm"));
+    EXPECT_EQ(OpenDocument(*w, missing), nullptr);
+    EXPECT_EQ(prompter->lastText(), "Unable to find " + missing + ".");
+
+    fs::create_directory(dir.file("folder"));
+    EXPECT_EQ(OpenDocument(*w, qpath(dir.file("folder"))), nullptr);
+    EXPECT_TRUE(prompter->lastText().contains("folder")) << prompter->lastText().toStdString();
+    ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0600), 0);
+    EXPECT_EQ(OpenDocument(*w, qpath(dir.file("pipe"))), nullptr);  // must not block on the pipe
+    EXPECT_TRUE(prompter->lastText().startsWith("Unable to open " + qpath(dir.file("pipe"))));
+    EXPECT_EQ(w->mdiArea()->subWindowList().size(), 1);
+}
+
+TEST_F(DocumentTest, CommandLineFilesOpenOnceAndMissingOnesAreReported) {
+    const QString a = makeFile("a.htm", "a\r\n");
+    const QString missing = qpath(dir.file("gone.htm"));
+    auto w = startWired({a, missing, a});
+    EXPECT_EQ(w->mdiArea()->subWindowList().size(), 1);
+    EXPECT_EQ(prompter->texts(), (QStringList{"Unable to find " + missing + ".", a + " is already open."}));
+}
+
+TEST_F(DocumentTest, BackupsAreSharedByNameAndNeverMadeForNewDocuments) {
+    auto w = startWired();
+    const QString html = makeFile("page.html", "html old\r\n");
+    const QString txt = makeFile("page.txt", "txt old\r\n");
+    TfHTML* a = OpenDocument(*w, html);
+    TfHTML* b = OpenDocument(*w, txt);
+    ASSERT_TRUE(a && b);
+    ASSERT_TRUE(a->saveTo(a->caption()));
+    EXPECT_EQ(qmtest::readFile(dir.file("page.BAK")), "html old\r\n");
+    ASSERT_TRUE(b->saveTo(b->caption()));
+    EXPECT_EQ(qmtest::readFile(dir.file("page.BAK")), "txt old\r\n") << "the second save replaces the backup";
+
+    TfHTML* fresh = FileNew(*w);
+    prompter->answerSave(qpath(dir.file("new.htm")));
+    w->runCommand("FileSave");
+    fresh->txtHTML()->InsertText(std::string_view("more"));
+    w->runCommand("FileSave");
+    EXPECT_FALSE(fs::exists(dir.file("new.BAK")));
+    EXPECT_TRUE(qmtest::readFile(dir.file("new.htm")).starts_with("more"));
+}
+
+TEST_F(DocumentTest, ClosePromptKeepsTheWindowWhenNotSaved) {
+    auto w = startWired();
+    TfHTML* doc = FileNew(*w);
+    doc->txtHTML()->InsertText(std::string_view("typed"));
+    const QString caption = doc->caption();
+
+    // Yes, then the file dialog cancelled.
+    prompter->answerConfirm(Prompter::Yes);
+    prompter->answerCancel();
+    w->runCommand("FileCloseChild");
+    ASSERT_EQ(w->mdiArea()->subWindowList().size(), 1);
+    EXPECT_TRUE(doc->txtHTML()->Modified());
+    EXPECT_EQ(prompter->shown().at(0).text, "Save changes to : " + caption);
+    EXPECT_EQ(prompter->shown().at(0).buttons, Prompter::Yes | Prompter::No | Prompter::Cancel);
+
+    // Yes, and a name whose folder is a plain file: the save fails, the user
+    // is told which file, and the window stays with its text unsaved.
+    const QString bad = makeFile("plain", "x") + "/page.htm";
+    prompter->answerConfirm(Prompter::Yes);
+    prompter->answerSave(bad);
+    w->runCommand("FileCloseChild");
+    ASSERT_EQ(w->mdiArea()->subWindowList().size(), 1);
+    EXPECT_TRUE(doc->txtHTML()->Modified());
+    EXPECT_EQ(doc->caption(), caption);
+    EXPECT_TRUE(prompter->lastText().contains(bad)) << prompter->lastText().toStdString();
+
+    // Cancel keeps it; No closes without saving.
+    prompter->answerConfirm(Prompter::Cancel);
+    w->runCommand("FileCloseChild");
+    EXPECT_EQ(w->mdiArea()->subWindowList().size(), 1);
+    prompter->answerConfirm(Prompter::No);
+    w->runCommand("FileCloseChild");
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(w->mdiArea()->subWindowList().isEmpty());
+    EXPECT_EQ(w->tabStrip()->count(), 0);
+}
+
+TEST_F(DocumentTest, YesInTheClosePromptSavesUnderTheChosenName) {
+    auto w = startWired();
+    TfHTML* doc = FileNew(*w);
+    doc->txtHTML()->ClearAll();
+    doc->txtHTML()->InsertText(std::string_view("one\r\ntwo"));
+    prompter->answerConfirm(Prompter::Yes);
+    prompter->answerSave(qpath(dir.file("kept.htm")));
+    w->runCommand("FileCloseChild");
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(w->mdiArea()->subWindowList().isEmpty());
+    EXPECT_EQ(qmtest::readFile(dir.file("kept.htm")), "one\r\ntwo\r\n");
+    EXPECT_EQ(w->recentFiles().entry(0), "") << "the prompt leaves the recent files alone";
+}
+
+TEST_F(DocumentTest, CancelWhileTheMainWindowClosesKeepsEverythingOpen) {
+    auto w = startWired();
+    TfHTML* a = FileNew(*w);
+    TfHTML* b = FileNew(*w);
+    a->txtHTML()->InsertText(std::string_view("a"));
+    b->txtHTML()->InsertText(std::string_view("b"));
+    prompter->answerConfirm(Prompter::No);      // the topmost (b)
+    prompter->answerConfirm(Prompter::Cancel);  // then a
+    EXPECT_FALSE(w->close());
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->mdiArea()->subWindowList().size(), 2);
+    EXPECT_EQ(prompter->shown().at(0).text, "Save changes to : " + b->caption());
+    EXPECT_EQ(tabTexts(w->tabStrip()), (QStringList{a->caption(), b->caption()}));
+
+    // A later close asks both again.
+    prompter->answerConfirm(Prompter::No);
+    prompter->answerConfirm(Prompter::No);
+    EXPECT_TRUE(w->close());
+    EXPECT_EQ(prompter->shown().size(), 4);
+}
+
+TEST_F(DocumentTest, FindAgainInASecondWindowUsesTheTextSearchedInTheFirst) {
+    auto w = startWired();
+    TfHTML* a = FileNew(*w);
+    TfHTML* b = FileNew(*w);
+    a->txtHTML()->ClearAll();
+    b->txtHTML()->ClearAll();
+    a->txtHTML()->InsertText(std::string_view("alpha Needle"));
+    b->txtHTML()->InsertText(std::string_view("needle in b\r\n"));
+    a->txtHTML()->SetCaret(1, 1);
+    b->txtHTML()->SetCaret(1, 1);
+    EXPECT_FALSE(b->findAgainAction()->isEnabled()) << "disabled until a search succeeds";
+
+    a->Find1Click();
+    a->findDialog()->findField()->setText("NEEDLE");
+    a->findDialog()->findNext();
+    EXPECT_FALSE(a->findDialog()->isVisible()) << "the find dialog closes after each search";
+    int sl, sc, el, ec;
+    ASSERT_TRUE(a->txtHTML()->GetSelection(sl, sc, el, ec));
+    EXPECT_EQ(sc, 7);
+    EXPECT_TRUE(a->findAgainAction()->isEnabled());
+
+    b->FindAgain1Click();
+    ASSERT_TRUE(b->txtHTML()->GetSelection(sl, sc, el, ec));
+    EXPECT_EQ(std::make_tuple(sl, sc, ec), std::make_tuple(1, 1, 7));
+    EXPECT_EQ(activeHtmlDocument(*w), b);
+
+    b->FindAgain1Click();  // no second match in b
+    EXPECT_EQ(prompter->lastText(), "Search string not found !");
+    EXPECT_FALSE(b->findAgainAction()->isEnabled());
+}
+
+TEST_F(DocumentTest, ReplaceReportsTheCountAndTheSearchMenuFollowsTheActiveDocument) {
+    auto w = startWired();
+    QStringList bar;
+    for (QAction* a : w->menuBar()->actions()) bar << a->text();
+    EXPECT_FALSE(bar.contains("&Search"));
+
+    TfHTML* doc = FileNew(*w);
+    bar.clear();
+    for (QAction* a : w->menuBar()->actions()) bar << a->text();
+    EXPECT_EQ(bar.indexOf("&Search"), bar.indexOf("&Edit") + 1);
+    EXPECT_EQ(bar.indexOf("&Insert"), bar.indexOf("&Search") + 1);
+
+    doc->txtHTML()->ClearAll();
+    doc->txtHTML()->InsertText(std::string_view("cat Cat cat"));
+    doc->txtHTML()->SetCaret(1, 1);
+    doc->Replace1Click();
+    TfReplace* d = doc->replaceDialog();
+    d->findField()->setText("cat");
+    d->replaceField()->setText("dog");
+    d->matchCaseBox()->setChecked(true);
+    d->replaceAll();
+    EXPECT_TRUE(d->isVisible()) << "the replace dialog stays open";
+    EXPECT_EQ(textOf(doc), "dog Cat dog");
+    EXPECT_EQ(w->statusText(), "   2 : occurences were replaced.");
+    d->replaceAll();
+    EXPECT_EQ(w->statusText(), "   Ready ...");
+
+    doc->txtHTML()->setModified(false);
+    w->runCommand("FileCloseChild");
+    QCoreApplication::processEvents();
+    bar.clear();
+    for (QAction* a : w->menuBar()->actions()) bar << a->text();
+    EXPECT_FALSE(bar.contains("&Search"));
+}
+
+TEST_F(DocumentTest, AutoIndentAndWordWrapWriteTheirSettings) {
+    auto w = startWired();
+    TfHTML* doc = FileNew(*w);
+    w->runCommand("SmartTabs1Click");
+    EXPECT_FALSE(doc->txtHTML()->AutoIndent());
+    EXPECT_EQ(iniValue("Editor", "Smart Tabs"), "0");
+    w->runCommand("SmartTabs1Click");
+    EXPECT_EQ(iniValue("Editor", "Smart Tabs"), "1");
+    EXPECT_TRUE(w->menuAction("SmartTabs1Click")->isChecked());
+
+    w->runCommand("WordWrap1Click");
+    EXPECT_FALSE(doc->txtHTML()->WordWrap());
+    EXPECT_EQ(doc->txtHTML()->ScrollBars(), TTextEditControl::ssBoth);
+    EXPECT_EQ(iniValue("Editor", "Word Wrap"), "0");
+    EXPECT_FALSE(w->menuAction("WordWrap1Click")->isChecked());
+
+    // The next document reads both; auto-indent starts on whatever is stored.
+    TfHTML* next = FileNew(*w);
+    EXPECT_EQ(next->txtHTML()->TabType(), qm::TabType::ttSmart);
+    EXPECT_FALSE(next->txtHTML()->WordWrap());
+    EXPECT_TRUE(next->txtHTML()->AutoIndent());
+}
+
+TEST_F(DocumentTest, ClearAsksFirstAndEditingCommandsMarkModified) {
+    auto w = startWired();
+    TfHTML* doc = FileNew(*w);
+    doc->txtHTML()->ClearAll();
+    doc->txtHTML()->InsertText(std::string_view("keep"));
+    doc->txtHTML()->setModified(false);
+    prompter->answerConfirm(Prompter::No);
+    w->runCommand("EditClear");
+    EXPECT_EQ(textOf(doc), "keep");
+    EXPECT_EQ(prompter->lastText(), "This action will remove all data from the document.\n\r\n\rAre You Sure ?");
+    EXPECT_EQ(prompter->shown().last().buttons, Prompter::Yes | Prompter::No);
+    EXPECT_EQ(w->statusText(), "   Ready ...");
+    prompter->answerConfirm(Prompter::Yes);
+    w->runCommand("EditClear");
+    EXPECT_EQ(textOf(doc), "");
+    EXPECT_TRUE(doc->txtHTML()->Modified());
+
+    doc->txtHTML()->InsertText(std::string_view("ab"));
+    doc->txtHTML()->SelectRange(1, 1, 1, 2);
+    doc->txtHTML()->setModified(false);
+    w->runCommand("EditCut");
+    EXPECT_EQ(textOf(doc), "b");
+    EXPECT_TRUE(doc->txtHTML()->Modified());
+    w->runCommand("EditPaste");
+    EXPECT_EQ(textOf(doc), "ab");
+    w->runCommand("EditUndo");
+    EXPECT_EQ(textOf(doc), "b");
+}
+
+TEST_F(DocumentTest, StatusPanelsShowTheActiveDocument) {
+    auto w = startWired();
+    TfHTML* doc = FileNew(*w);
+    doc->txtHTML()->ClearAll();
+    doc->txtHTML()->InsertText(std::string_view("ab\r\nc"));
+    doc->txtHTML()->SetCaret(2, 2);
+    w->ShowStatus();
+    EXPECT_EQ(w->panel("pnlPos")->text(), "2:2");
+    EXPECT_EQ(w->panel("pnlSize")->text(), "Bytes: 5");
+    EXPECT_EQ(w->panel("pnlMode")->text(), "Insert");
+}
+
+TEST_F(DocumentTest, LongLinesSplitOnLoadAreReportedOnce) {
+    auto w = startWired();
+    const QString path = makeFile("long.htm", std::string(40000, 'x') + "\r\nshort\r\n");
+    TfHTML* doc = OpenDocument(*w, path);
+    ASSERT_NE(doc, nullptr);
+    ASSERT_EQ(prompter->shown().size(), 1);
+    EXPECT_TRUE(prompter->lastText().contains(path));
+    EXPECT_TRUE(prompter->lastText().contains("broken")) << prompter->lastText().toStdString();
+    EXPECT_FALSE(doc->txtHTML()->Modified());
+}
