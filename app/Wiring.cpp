@@ -2,9 +2,11 @@
 
 #include "DocumentCommands.h"
 #include "FileCommands.h"
+#include "TagCommands.h"
 #include "TmdiMain.h"
 
 void installAllCommands(TmdiMain& main) {
     installDocumentCommands(main);
     installFileCommands(main);
+    installTagCommands(main);
 }
