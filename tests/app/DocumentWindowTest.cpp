@@ -17,6 +17,7 @@
 #include "FileCommands.h"
 #include "FindReplace.h"
 #include "TTextEditControl.h"
+#include "TagInsertion.h"
 #include "TfHTML.h"
 
 namespace fs = std::filesystem;
@@ -296,4 +297,23 @@ TEST_F(DocumentTest, LongLinesSplitOnLoadAreReportedOnce) {
     EXPECT_TRUE(prompter->lastText().contains(path));
     EXPECT_TRUE(prompter->lastText().contains("broken")) << prompter->lastText().toStdString();
     EXPECT_FALSE(doc->txtHTML()->Modified());
+}
+
+TEST_F(DocumentTest, DropAndPopupRepeatInsertTheLastTagPairAtTheSelection) {
+    auto w = startWired();
+    TfHTML* doc = FileNew(*w);
+    doc->txtHTML()->ClearAll();
+    doc->txtHTML()->InsertText(std::string_view("word"));
+    doc->txtHTML()->SelectRange(1, 1, 1, 5);
+    setLastTagPair("<B>", "</B>");
+    doc->AcceptDrop();
+    EXPECT_EQ(textOf(doc), "<B>word</B>");
+
+    doc->txtHTML()->SetCaret(1, 1);
+    QAction* repeat = nullptr;
+    for (QAction* a : doc->popupMenu()->actions())
+        if (a->text() == "Repeat &Last Tag") repeat = a;
+    ASSERT_NE(repeat, nullptr);
+    repeat->trigger();
+    EXPECT_EQ(textOf(doc), "<B></B><B>word</B>");
 }
