@@ -65,10 +65,16 @@ bool FindTagPair(TmdiMain& main, TTextEditControl* control, const QString& start
         return false;
     }
     main.SetStatusText(QStringLiteral("Searching for ") + start + QStringLiteral(" ..."));
+    // The selection is given up only for a new match: when there is none,
+    // the element found last stays selected for the user to see.
+    const qm::TextPos anchor = control->editor().anchor();
+    const qm::TextPos caret = editpos::caret(*control);
     if (control->HasSelection()) editpos::setCaret(*control, editpos::selectionEnd(*control));
     bool found = false;
     const unsigned first = fromTop ? (qm::soForward | qm::soWholeText) : qm::soForward;
-    if (control->FindText(start.toStdString(), first)) {
+    if (!control->FindText(start.toStdString(), first)) {
+        if (anchor != caret) editpos::select(*control, anchor, caret);
+    } else {
         // Remembered as the store addresses it: a wrap point inside the
         // match must not move the start of the selection.
         const qm::TextPos matchStart = editpos::selectionStart(*control);

@@ -115,7 +115,9 @@ bool ImportURLsfromNetscape(TmdiMain& main, TfURLGrab& grab, TfProgress& progres
         progress.setPercent(5);
         main.SetStatusText(QStringLiteral("Reading bookmark.htm ..."));
         TMegaRegistry NetINI;
-        NetINI.SetIniName(ini.string());
+        NetINI.SetApp("Netscape");
+        NetINI.SetCompany("Netscape");
+        NetINI.SetIniName(kBrowserIni);
         NetINI.SetPreference(TMRPreference::mrpIni);
         NetINI.Open();
         const std::string bookmarks = NetINI.ReadString(kBookmarkSection, kBookmarkEntry, "???");

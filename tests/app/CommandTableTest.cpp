@@ -175,3 +175,68 @@ TEST(CommandTable, StripAccel) {
     EXPECT_EQ(stripAccel("Tom && Jerry"), "Tom & Jerry");
     EXPECT_EQ(stripAccel("&"), "");
 }
+
+TEST(CommandTable, OddRowsCarryTheirTextsAsWritten) {
+    const MenuRow& frame = row("&Insert|F&rame Sets", "Frame - Non &Resizeable (Full)");
+    EXPECT_EQ(frame.startText,
+              "<FRAME SRC=\"\" NAME=\"\" MARGINWIDTH=\"\" MARGINHEIGHT=\"\" SCROLLING=\"YES\" NORESIZE>");
+    EXPECT_EQ(frame.endText, "<-- END OF FRAME -->");
+    EXPECT_EQ(row("&Insert|F&rame Sets", "FrameSet &Declaration (Full)").startText, "<FRAMESET ROWS=\"\" COLS=\"\">");
+    const MenuRow& full = row("&Insert|&Images", "Full &Netscape Declaration");
+    EXPECT_EQ(full.startText, "<IMG SRC=\"");
+    EXPECT_EQ(full.endText, "\" ALT=\"\" WIDTH=value HEIGHT=value BORDER=0 ALIGN=TOP VSPACE=value HSPACE=value>");
+    EXPECT_EQ(row("&Insert|&Java Applet", "Java &Extended (without Prompts)").startText,
+              "<APPLET CODEBASE=\"\" CODE=\"\" ALT=\"\" NAME=\"\" WIDTH= HEIGHT= ALIGN= VSPACE= HSPACE=>");
+    EXPECT_EQ(row("&Insert|HTML St&ructures", "Document Body w/ Bac&kground").startText,
+              "<BODY BACKGROUND=\"\" BGCOLOR=\"#rrggbb\" TEXT=\"#rrggbb\" LINK=\"#rrggbb\" VLINK=\"#rrggbb\" "
+              "ALINK=\"#rrggbb\">");
+    // Both paragraph markers insert "<P>" alone.
+    EXPECT_EQ(row("&Insert|Para&graph Format", "&Paragraph Marker").startText, "<P>");
+    EXPECT_EQ(row("&Insert|Para&graph Format", "&Paragraph Marker").endText, "");
+}
+
+TEST(CommandTable, RowsThatDependOnTheSelectionHoldBothPairs) {
+    struct Expect {
+        const char* path;
+        const char* caption;
+        const char* selStart;
+        const char* selEnd;
+        const char* start;
+        const char* end;
+    };
+    const Expect rows[] = {
+        {"&Insert", "A&nchor", "<A NAME=", "></NAME>", "<A NAME=Anchor_Name", "></NAME>"},
+        {"&Insert|&URL Link", "&Simple", "<A HREF=\"", "\">description_here</A>", "<A HREF=\"your link here",
+         "\">description_here</A>"},
+        {"&Insert|&Images", "&Simple", "<IMG SRC=\"", "\" ALT=\"\">", "<IMG SRC=\"your image",
+         "\" ALT=\"Text Version\">"},
+        {"&Insert|&Mail To", "&Simple", "<A HREF=\"MailTo:", "\">YourName</A>",
+         "<A HREF=\"MailTo:your.name@your.domain\"> ", "Your_Name</A>"},
+        {"Wi&zards|&Shortcuts", "Last U&pdated", "<i>Last Updated by {User Name}", " on {Date}.</i>",
+         "<i>Last Updated by {User Name}", " on {Date}.</i>"},
+        {"Wi&zards|&Shortcuts", "My &Company Name", "<STRONG>{Organisation}", "</STRONG>", "<STRONG>{Organisation}",
+         "</STRONG>"},
+    };
+    for (const Expect& e : rows) {
+        SCOPED_TRACE(e.caption);
+        const MenuRow& r = row(e.path, e.caption);
+        EXPECT_EQ(r.kind, RowKind::StateTag);
+        EXPECT_EQ(r.startText, e.selStart);
+        EXPECT_EQ(r.endText, e.selEnd);
+        EXPECT_EQ(r.plainStart, e.start);
+        EXPECT_EQ(r.plainEnd, e.end);
+    }
+}
+
+TEST(CommandTable, ListsBarHintsAreAsWritten) {
+    EXPECT_EQ(hintsOf("ListToolBar"),
+              (std::vector<std::string>{"Ordered List", "UnOrdered List", "Definition List", "Directory List",
+                                        "Menu List", "List Item", "Ordered List", "Term Definition"}));
+    // The DT menu item keeps a hint that names its own tag.
+    EXPECT_EQ(menuHint(row("&Insert|&Lists", "Definintion &Term")), "Definition Term");
+    for (const ButtonRow& b : buttonRows()) {
+        if (b.label == "DT") {
+            EXPECT_EQ(b.handler, "DefinintionTerm1Click");
+        }
+    }
+}

@@ -1,0 +1,143 @@
+// Convert HTML to Text, Grab URLs with the URL-grab dialog and library.fil,
+// Import URLs through the browser INI file, and Check Spelling.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "IniFile.h"
+#include "ModalRunner.h"
+#include "Paths.h"
+#include "TagTestSupport.h"
+#include "TestSupport.h"
+#include "TextTools.h"
+#include "TfNetscapeError.h"
+#include "TfProgress.h"
+#include "TfURLGrab.h"
+
+namespace {
+
+TfURLGrab* grabDialog(TmdiMain& main) { return main.findChild<TfURLGrab*>(); }
+
+std::filesystem::path libraryFile() { return paths::dataFile("library.fil"); }
+
+}  // namespace
+
+TEST_F(TagCommandTest, ConvertToTextRemovesTagsAcrossLinesAndKeepsALoneOpener) {
+    TTextEditControl& c = newDocument("<P>Fish &amp; <B>chips</B> <A\r\nHREF=\"x\">here</A> 3 < 4");
+    main->runCommand("ExportasText1Click");
+    EXPECT_EQ(textOf(c), "Fish &amp; chips here 3 < 4");
+    EXPECT_EQ(QApplication::clipboard()->text(), "</A>");
+    EXPECT_EQ(status(), "Ready ...");
+    // Each removal is its own undo step.
+    c.Undo();
+    EXPECT_EQ(textOf(c), "Fish &amp; chips here</A> 3 < 4");
+}
+
+TEST_F(TagCommandTest, GrabUrlsListsEveryLinkSortedWithoutRegardToCase) {
+    TTextEditControl& c = newDocument(
+        "<A HREF=\"zeta.html\">Z</A> <a href=\"beta.html\">b</a>\r\n<A HREF=\"Alpha.html\">A</A> <A HREF=\"open");
+    main->runCommand("GrabURLs1Click");
+    TfURLGrab* grab = grabDialog(*main);
+    ASSERT_NE(grab, nullptr);
+    EXPECT_EQ(grab->newUrls(), (QStringList{"<A HREF=\"Alpha.html\">A</A>", "<a href=\"beta.html\">b</a>",
+                                            "<A HREF=\"zeta.html\">Z</A>"}));
+    EXPECT_TRUE(grab->isVisible());
+    EXPECT_TRUE(grab->IncludeBtn->isEnabled());
+    EXPECT_FALSE(grab->ExcludeBtn->isEnabled());
+    // The last link found stays selected and on the clipboard.
+    EXPECT_EQ(selected(c), "<A HREF=\"Alpha.html\">A</A>");
+    EXPECT_EQ(QApplication::clipboard()->text(), "<A HREF=\"Alpha.html\">A</A>");
+    EXPECT_EQ(status(), "Ready ...");
+    grab->close();
+}
+
+TEST_F(TagCommandTest, GrabUrlsWithoutLinksSaysSo) {
+    newDocument("<P>No links here.");
+    main->runCommand("GrabURLs1Click");
+    EXPECT_EQ(prompter->lastText(), "No URLs found !");
+    EXPECT_FALSE(grabDialog(*main)->isVisible());
+}
+
+TEST_F(TagCommandTest, AGrabbedLinkAcrossAWrapPointKeepsItsStart) {
+    TTextEditControl& c = newDocument("words words <A HREF=\"http://example.org/\">x</A>");
+    wrapAt(c, 16);
+    ASSERT_GT(c.LineCount(), 2);
+    main->runCommand("GrabURLs1Click");
+    EXPECT_EQ(grabDialog(*main)->newUrls(), QStringList{"<A HREF=\"http://example.org/\">x</A>"});
+    grabDialog(*main)->close();
+}
+
+TEST_F(TagCommandTest, MovingAllToTheLibraryAndSavingMergesSorted) {
+    qmtest::writeFile(libraryFile(), "<A HREF=\"m.html\">M</A>\r\n<A HREF=\"B.html\">B</A>\r\n");
+    newDocument("<A HREF=\"z.html\">Z</A> <A HREF=\"a.html\">A</A>\r\n<A HREF=\"two\">two\r\nlines</A>");
+    main->runCommand("GrabURLs1Click");
+    TfURLGrab* grab = grabDialog(*main);
+    EXPECT_EQ(grab->libraryUrls(), (QStringList{"<A HREF=\"B.html\">B</A>", "<A HREF=\"m.html\">M</A>"}));
+    grab->IncAllBtn->click();
+    EXPECT_TRUE(grab->newUrls().isEmpty());
+    EXPECT_FALSE(grab->IncAllBtn->isEnabled());
+    EXPECT_TRUE(grab->ExAllBtn->isEnabled());
+    grab->OKBtn->click();
+    EXPECT_FALSE(grab->isVisible());
+    // The link over two lines keeps its line break: two lines of the file.
+    EXPECT_EQ(qmtest::readFile(libraryFile()),
+              "<A HREF=\"a.html\">A</A>\r\n<A HREF=\"B.html\">B</A>\r\n<A HREF=\"m.html\">M</A>\r\n"
+              "<A HREF=\"two\">two\r\nlines</A>\r\n<A HREF=\"z.html\">Z</A>\r\n");
+}
+
+TEST_F(TagCommandTest, MovingSelectedItemsBothWaysAndCancelling) {
+    const std::string before = "<A HREF=\"lib.html\">L</A>\r\n";
+    qmtest::writeFile(libraryFile(), before);
+    newDocument("<A HREF=\"1\">1</A><A HREF=\"2\">2</A><A HREF=\"3\">3</A>");
+    main->runCommand("GrabURLs1Click");
+    TfURLGrab* grab = grabDialog(*main);
+    grab->srcList->item(0)->setSelected(true);
+    grab->srcList->item(2)->setSelected(true);
+    grab->IncludeBtn->click();
+    EXPECT_EQ(grab->newUrls(), QStringList{"<A HREF=\"2\">2</A>"});
+    EXPECT_EQ(grab->libraryUrls(),
+              (QStringList{"<A HREF=\"1\">1</A>", "<A HREF=\"3\">3</A>", "<A HREF=\"lib.html\">L</A>"}));
+    grab->ExAllBtn->click();
+    EXPECT_EQ(grab->newUrls().size(), 4);
+    EXPECT_FALSE(grab->ExcludeBtn->isEnabled());
+    grab->CancelBtn->click();
+    EXPECT_EQ(qmtest::readFile(libraryFile()), before);
+}
+
+TEST_F(TagCommandTest, ImportWithoutTheBrowserIniShowsTheBookmarkFileWindow) {
+    main->runCommand("ImportURLsfromNetscape1Click");
+    EXPECT_EQ(modalTitles, QStringList{"Bookmark File"});
+    EXPECT_EQ(activeHtmlDocument(*main), nullptr);
+    EXPECT_FALSE(main->findChild<TfProgress*>()->isVisible());
+    EXPECT_EQ(status(), "Ready ...");
+
+    // An entry naming no file is no better.
+    IniFile(texttools::kBrowserIni).WriteString(texttools::kBookmarkSection, texttools::kBookmarkEntry, "/no/such/file.htm");
+    main->runCommand("ImportURLsfromNetscape1Click");
+    EXPECT_EQ(modalTitles.size(), 2);
+}
+
+TEST_F(TagCommandTest, ImportOpensTheBookmarkFileAndGrabsItsLinks) {
+    qmtest::TempDir dir;
+    const auto bookmarks = dir.file("bookmark.htm");
+    qmtest::writeFile(bookmarks, "<DL><DT><A HREF=\"http://b.example/\">B</A>\r\n<DT><A HREF=\"http://a.example/\">A</A>\r\n</DL>\r\n");
+    IniFile(texttools::kBrowserIni).WriteString(texttools::kBookmarkSection, texttools::kBookmarkEntry, bookmarks.string());
+    main->runCommand("ImportURLsfromNetscape1Click");
+    EXPECT_TRUE(modalTitles.isEmpty());
+    ASSERT_NE(activeHtmlDocument(*main), nullptr);
+    EXPECT_EQ(grabDialog(*main)->newUrls(),
+              (QStringList{"<A HREF=\"http://a.example/\">A</A>", "<A HREF=\"http://b.example/\">B</A>"}));
+    EXPECT_EQ(main->findChild<TfProgress*>()->percent(), 8);
+    EXPECT_FALSE(main->findChild<TfProgress*>()->isVisible());
+    grabDialog(*main)->close();
+}
+
+TEST_F(TagCommandTest, CheckSpellingOnlyExplains) {
+    main->runCommand("CheckSpelling1Click");
+    EXPECT_TRUE(prompter->texts().isEmpty());
+    newDocument("text");
+    main->runCommand("CheckSpelling1Click");
+    EXPECT_EQ(prompter->lastText(), "Sorry.  This feature is temporarily unavailable");
+}
