@@ -265,8 +265,11 @@ void TextEditor::tab() {
 
 // ---- Operations ----
 
-int TextEditor::InsertText(std::string_view text) {
+int TextEditor::InsertText(std::string_view given) {
     if (readOnly_) return 0;
+    // The caller may hand in a view of this very text (a paragraph, say),
+    // which the first edit would invalidate.
+    const std::string text(given);
     int code = 0;
     {
         std::optional<TParagraphStore::EditGroup> group;
@@ -280,7 +283,7 @@ int TextEditor::InsertText(std::string_view text) {
             const std::size_t cap = std::min(text.size(), to + kInsertPieceSlack);
             while (to < cap && (text[to] == '\r' || text[to] == '\n')) ++to;
             TextPos end = at;
-            code = store_.insertText(at, text.substr(from, to - from), &end);
+            code = store_.insertText(at, std::string_view(text).substr(from, to - from), &end);
             if (code == 0) at = end;
             from = to;
         }

@@ -32,7 +32,10 @@ bool TextEditor::FindText(std::string_view pattern, unsigned options) {
 
 int TextEditor::ReplaceText(std::string_view pattern, std::string_view replacement, unsigned options) {
     BusyGuard busy(view_);
-    return doReplace(pattern.substr(0, kMaxSearchText), replacement.substr(0, kMaxSearchText), options);
+    // Own copies: the texts may be views of the document being changed.
+    const std::string p(pattern.substr(0, kMaxSearchText));
+    const std::string r(replacement.substr(0, kMaxSearchText));
+    return doReplace(p, r, options);
 }
 
 int TextEditor::doReplace(std::string_view pattern, std::string_view replacement, unsigned options) {

@@ -76,6 +76,18 @@ TEST(InsertText, StopsAtTheFirstErrorAndReportsIt) {
     }
 }
 
+TEST(InsertText, TakesAViewOfItsOwnText) {
+    // A caller may pass a view of the document itself; its bytes move while
+    // the text goes in.
+    TextEditor ed;
+    edtest::load(ed, std::string(5000, 'q') + "\r\nend");
+    ed.SetCaret(1, 2500);
+    ASSERT_EQ(ed.InsertText(ed.GetParagraphText(1)), 0);
+    EXPECT_EQ(ed.GetParagraphText(1), std::string(10000, 'q'));
+    EXPECT_EQ(ed.ReplaceText(ed.GetParagraphText(2), ed.GetParagraphText(2), soReplaceAll | soWholeText), 1);
+    EXPECT_EQ(ed.GetParagraphText(2), "end");
+}
+
 TEST(InsertText, ReadOnlyDoesNothing) {
     TextEditor ed;
     ed.setReadOnly(true);
