@@ -43,15 +43,15 @@ ScriptedPrompter::~ScriptedPrompter() {
     if (&Prompter::current() == this) Prompter::install(previous_);
 }
 
-void ScriptedPrompter::answerConfirm(Button b) { answers_.push_back(b); }
-void ScriptedPrompter::answerInput(const QString& text) { answers_.push_back(text); }
-void ScriptedPrompter::answerOpen(const QStringList& files) { answers_.push_back(OpenAnswer{files}); }
-void ScriptedPrompter::answerSave(const QString& path) { answers_.push_back(SaveAnswer{path}); }
-void ScriptedPrompter::answerFont(const QFont& font, quint32 color) { answers_.push_back(FontChoice{font, color}); }
-void ScriptedPrompter::answerColor(quint32 color) { answers_.push_back(color); }
-void ScriptedPrompter::answerPrint(bool ok) { answers_.push_back(PrintAnswer{ok}); }
-void ScriptedPrompter::answerPrintSetup(bool ok) { answers_.push_back(PrintSetupAnswer{ok}); }
-void ScriptedPrompter::answerCancel() { answers_.push_back(CancelAnswer{}); }
+void ScriptedPrompter::answerConfirm(Button b) { answers_.emplace_back(std::in_place_type<Button>, b); }
+void ScriptedPrompter::answerInput(const QString& text) { answers_.emplace_back(std::in_place_type<QString>, text); }
+void ScriptedPrompter::answerOpen(const QStringList& files) { answers_.emplace_back(std::in_place_type<OpenAnswer>, OpenAnswer{files}); }
+void ScriptedPrompter::answerSave(const QString& path) { answers_.emplace_back(std::in_place_type<SaveAnswer>, SaveAnswer{path}); }
+void ScriptedPrompter::answerFont(const QFont& font, quint32 color) { answers_.emplace_back(std::in_place_type<FontChoice>, FontChoice{font, color}); }
+void ScriptedPrompter::answerColor(quint32 color) { answers_.emplace_back(std::in_place_type<quint32>, color); }
+void ScriptedPrompter::answerPrint(bool ok) { answers_.emplace_back(std::in_place_type<PrintAnswer>, PrintAnswer{ok}); }
+void ScriptedPrompter::answerPrintSetup(bool ok) { answers_.emplace_back(std::in_place_type<PrintSetupAnswer>, PrintSetupAnswer{ok}); }
+void ScriptedPrompter::answerCancel() { answers_.emplace_back(std::in_place_type<CancelAnswer>); }
 
 QStringList ScriptedPrompter::texts() const {
     QStringList out;
