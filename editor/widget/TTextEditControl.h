@@ -163,7 +163,7 @@ private:
     void updateScrollBars();
     void updateRows(int firstLine, int lastLine);
     bool selectionVisible() const;
-    // Whether a QAction of this window already uses the key sequence.
+    // Whether a QAction or QShortcut of this window already uses the key sequence.
     bool windowHasShortcut(const QKeyEvent* e) const;
     // Display line and display column (from 1) under a viewport point;
     // `nearest` rounds to the nearest character boundary.

@@ -13,6 +13,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QShortcut>
 #include <cmath>
 
 namespace {
@@ -29,13 +30,16 @@ bool TTextEditControl::windowHasShortcut(const QKeyEvent* e) const {
         for (const QKeySequence& s : a->shortcuts())
             if (s == seq) return true;
     }
+    const QList<QShortcut*> shortcuts = window()->findChildren<QShortcut*>();
+    for (const QShortcut* s : shortcuts)
+        if (s->isEnabled() && s->keys().contains(seq)) return true;
     return false;
 }
 
 bool TTextEditControl::event(QEvent* e) {
     if (e->type() == QEvent::ShortcutOverride) {
         // Menu shortcuts of the main window come first: the control claims a
-        // key only when no action of the window uses it.
+        // key only when no action (or shortcut) of the window uses it.
         auto* ke = static_cast<QKeyEvent*>(e);
         const int key = keytranslate::editKey(ke->key());
         const unsigned shift = keytranslate::shiftState(ke->modifiers());
