@@ -156,6 +156,7 @@ TEST_F(EditWidgetTest, Screenshot) {
     w->SetCaret(3, 1);
     w->SetMarker(1);
     w->SelectRange(4, 5, 5, 10);
+    w->setInsertMode(false);  // the block caret
     QApplication::processEvents();
     ASSERT_TRUE(w->grab().save(QString::fromLocal8Bit(out)));
 }
