@@ -74,8 +74,14 @@ xdotool type --delay 30 'Typed '
 xdotool key ctrl+s
 sleep 0.3
 
-# ---- Later step (tag commands): select a word with Shift+arrows and press
-# ---- Ctrl+B, then expect the bold tags around it in the saved bytes below.
+# Tag commands: select the typed word with Shift+arrows, make it bold with
+# Ctrl+B and save again; the saved bytes below hold the bold tags around it.
+xdotool key Home
+xdotool key --delay 30 shift+Right shift+Right shift+Right shift+Right shift+Right
+xdotool key ctrl+b
+sleep 0.2
+xdotool key ctrl+s
+sleep 0.3
 
 xdotool key alt+f
 sleep 0.3
@@ -91,8 +97,9 @@ expect_bytes() {  # file, printf format of the expected bytes
   local got; got="$(od -An -c "$1" 2>/dev/null)"
   [ "$want" = "$got" ] || fail "$1 holds [$got], expected [$want]"
 }
-expect_bytes "$PAGE" 'Typed <P>Hello</P>\r\n'
-expect_bytes "$WORK/page.BAK" '<P>Hello</P>\r\n'
+expect_bytes "$PAGE" '<B>Typed</B> <P>Hello</P>\r\n'
+# Each save backs up the file as the previous save left it.
+expect_bytes "$WORK/page.BAK" 'Typed <P>Hello</P>\r\n'
 
 INI="$XDG_CONFIG_HOME/quillmar/QUILLMAR.INI"
 [ -f "$INI" ] || fail "no settings file written at exit"
