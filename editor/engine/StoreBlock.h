@@ -7,12 +7,21 @@
 // brk.back() == breaks.size(); the breaks of paragraph i are
 // breaks[brk[i] .. brk[i+1]), strictly increasing offsets inside (0, length).
 // A paragraph of k breaks has k + 1 display lines.
+//
+// Display-line index: a block with breaks keeps, once a display line of it is
+// asked for, lineOff (lines() + 1 offsets into text, the last text.size()) and
+// linePara (the paragraph of each line), so a line is found by one array
+// lookup. Every change of the block drops them; they are rebuilt on the next
+// query. A block without breaks needs none: its lines are its paragraphs and
+// start is already the offset table.
 
 #include "TParagraphStore.h"
 
+#include <cassert>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace qm {
@@ -22,6 +31,9 @@ struct TParagraphStore::Block {
     std::vector<std::uint32_t> start{0};
     std::vector<std::uint32_t> brk{0};
     std::vector<std::uint16_t> breaks;
+    // Lazily built from the above (single-threaded, like every store query).
+    mutable std::vector<std::uint32_t> lineOff;
+    mutable std::vector<std::uint16_t> linePara;
 
     std::int32_t paras() const { return static_cast<std::int32_t>(start.size()) - 1; }
     std::int32_t lines() const { return paras() + static_cast<std::int32_t>(breaks.size()); }
@@ -36,22 +48,61 @@ struct TParagraphStore::Block {
 
     // The paragraph holding block-local display line l (0-based).
     std::int32_t paraOfLine(std::int32_t l) const {
-        std::int32_t lo = 0, hi = paras() - 1;
-        while (lo < hi) {
-            const std::int32_t mid = (lo + hi + 1) / 2;
-            if (linesBefore(mid) <= l) lo = mid;
-            else hi = mid - 1;
+        if (breaks.empty()) return l;
+        if (lineOff.empty()) buildLineIndex();
+        return linePara[static_cast<std::size_t>(l)];
+    }
+
+    // Byte offsets [first, second) in text of block-local display line l.
+    // Paragraphs lie back to back, so a line ends where the next one starts.
+    std::pair<std::uint32_t, std::uint32_t> lineSpan(std::int32_t l) const {
+        const std::vector<std::uint32_t>& off = breaks.empty() ? start : lineIndex();
+        return {off[static_cast<std::size_t>(l)], off[static_cast<std::size_t>(l) + 1]};
+    }
+
+    const std::vector<std::uint32_t>& lineIndex() const {
+        if (lineOff.empty()) buildLineIndex();
+        return lineOff;
+    }
+
+    void buildLineIndex() const {
+        assert(paras() <= 65536);  // blocks split long before
+        const std::size_t n = static_cast<std::size_t>(lines());
+        lineOff.resize(n + 1);
+        linePara.resize(n);
+        std::size_t l = 0;
+        for (std::int32_t i = 0; i < paras(); ++i) {
+            lineOff[l] = start[i];
+            linePara[l++] = static_cast<std::uint16_t>(i);
+            for (std::uint32_t b = brk[i]; b < brk[i + 1]; ++b) {
+                lineOff[l] = start[i] + breaks[b];
+                linePara[l++] = static_cast<std::uint16_t>(i);
+            }
         }
-        return lo;
+        lineOff[n] = start.back();
+    }
+
+    // Every change of text, start, brk or breaks calls this. Capacity is kept:
+    // a block being edited is re-indexed again and again.
+    void dropLineIndex() {
+        lineOff.clear();
+        linePara.clear();
+    }
+    // Frees the index memory too (a re-wrap may leave the block without breaks).
+    void releaseLineIndex() {
+        lineOff = {};
+        linePara = {};
     }
 
     void replaceText(std::int32_t i, std::uint32_t off, std::uint32_t erase, std::string_view bytes) {
+        dropLineIndex();
         text.replace(start[i] + off, erase, bytes);
         const std::int64_t delta = static_cast<std::int64_t>(bytes.size()) - erase;
         for (std::size_t j = i + 1; j < start.size(); ++j) start[j] = static_cast<std::uint32_t>(start[j] + delta);
     }
 
     void setBreaks(std::int32_t i, const std::vector<std::uint16_t>& nb) {
+        dropLineIndex();
         const std::uint32_t old = brk[i + 1] - brk[i];
         const auto at = breaks.begin() + brk[i];
         if (nb.size() == old) {
@@ -65,6 +116,7 @@ struct TParagraphStore::Block {
     }
 
     void insertPara(std::int32_t i, std::string_view t, const std::vector<std::uint16_t>& nb) {
+        dropLineIndex();
         const std::uint32_t s0 = start[i], b0 = brk[i];
         text.insert(s0, t);
         start.insert(start.begin() + i, s0);
@@ -75,6 +127,7 @@ struct TParagraphStore::Block {
     }
 
     void removePara(std::int32_t i) {
+        dropLineIndex();
         const std::uint32_t len = start[i + 1] - start[i];
         const std::uint32_t nb = brk[i + 1] - brk[i];
         text.erase(start[i], len);
@@ -89,6 +142,7 @@ struct TParagraphStore::Block {
 
     // Appends a paragraph at the end (file loading).
     void appendPara(std::string_view t, const std::vector<std::uint16_t>& nb) {
+        dropLineIndex();
         text.append(t);
         start.push_back(static_cast<std::uint32_t>(text.size()));
         breaks.insert(breaks.end(), nb.begin(), nb.end());
@@ -97,6 +151,7 @@ struct TParagraphStore::Block {
 
     // Moves paragraphs [from, paras()) into a new block.
     Block splitOff(std::int32_t from) {
+        dropLineIndex();
         Block b;
         const std::uint32_t t0 = start[from], b0 = brk[from];
         b.text.assign(text, t0, std::string::npos);
@@ -117,6 +172,7 @@ struct TParagraphStore::Block {
 
     // Appends all paragraphs of b.
     void absorb(const Block& b) {
+        dropLineIndex();
         const std::uint32_t t0 = static_cast<std::uint32_t>(text.size());
         const std::uint32_t b0 = static_cast<std::uint32_t>(breaks.size());
         text.append(b.text);

@@ -247,6 +247,7 @@ void TParagraphStore::rewrapAll() {
             blk.brk[i + 1] = static_cast<std::uint32_t>(all.size());
         }
         blk.breaks = all;
+        blk.releaseLineIndex();
         lines += blk.lines();
     }
     lineCount_ = lines;
@@ -364,14 +365,11 @@ LineNum TParagraphStore::firstLineOf(ParaNum n) const {
 
 std::string_view TParagraphStore::lineText(LineNum line) const {
     if (line.value < 1 || line.value > lineCount_) return {};
-    std::int32_t k;
-    const Located at = locateLine(line, &k);
-    const Block& blk = blocks_[at.block];
-    const std::string_view t = blk.para(at.index);
-    const std::uint32_t from = blk.lineOffset(at.index, k);
-    const std::uint32_t to = k + 1 < blk.lineCount(at.index) ? blk.lineOffset(at.index, k + 1)
-                                                             : static_cast<std::uint32_t>(t.size());
-    return t.substr(from, to - from);
+    // The hot path of painting: the block, then one lookup in its line index.
+    std::int32_t k = line.value - 1;
+    const Block& blk = blocks_[findInTree(lineTree_, k)];
+    const auto [from, to] = blk.lineSpan(k);
+    return std::string_view(blk.text.data() + from, to - from);
 }
 
 TextPos TParagraphStore::lineStart(LineNum line) const {
@@ -472,6 +470,20 @@ void TParagraphStore::check() const {
             QM_CHECK(std::equal(expect.begin(), expect.end(), blk.breaks.begin() + blk.brk[i],
                                 blk.breaks.begin() + blk.brk[i + 1]));
             bytes += static_cast<std::int64_t>(t.size());
+        }
+        // A display-line index, where one is built, matches the breaks.
+        if (!blk.lineOff.empty()) {
+            QM_CHECK(!blk.breaks.empty());
+            QM_CHECK(blk.lineOff.size() == static_cast<std::size_t>(blk.lines()) + 1 &&
+                     blk.linePara.size() == static_cast<std::size_t>(blk.lines()));
+            std::size_t l = 0;
+            for (std::int32_t i = 0; i < blk.paras(); ++i) {
+                for (std::int32_t k = 0; k < blk.lineCount(i); ++k, ++l) {
+                    QM_CHECK(blk.linePara[l] == i);
+                    QM_CHECK(blk.lineOff[l] == blk.start[i] + blk.lineOffset(i, k));
+                }
+            }
+            QM_CHECK(blk.lineOff.back() == blk.text.size());
         }
         paras += blk.paras();
         lines += blk.lines();
