@@ -141,3 +141,18 @@ TEST_F(TagCommandTest, CheckSpellingOnlyExplains) {
     main->runCommand("CheckSpelling1Click");
     EXPECT_EQ(prompter->lastText(), "Sorry.  This feature is temporarily unavailable");
 }
+
+TEST_F(TagCommandTest, AFailedLibrarySaveReachesTheHandlerAndKeepsTheDialogOpen) {
+    newDocument("<A HREF=\"x\">x</A>");
+    main->runCommand("GrabURLs1Click");
+    TfURLGrab* grab = grabDialog(*main);
+    // A folder where the file should be: no write can replace it.
+    std::filesystem::create_directories(libraryFile());
+    grab->IncAllBtn->click();
+    grab->OKBtn->click();
+    EXPECT_TRUE(grab->isVisible());
+    EXPECT_EQ(status(), "An Internal Error was detected and corrected.");
+    EXPECT_EQ(grab->libraryUrls(), QStringList{"<A HREF=\"x\">x</A>"});
+    grab->close();
+    std::filesystem::remove_all(libraryFile());
+}
