@@ -215,6 +215,8 @@ struct Config {
     int paraLengthLimit = 32767;
     std::int32_t paraLimit = 2147483647;
     std::int64_t byteLimit = 2147483647;
+    int startParas = 0;       // paragraphs of text to begin with (enough for several blocks)
+    bool toggleWrap = false;  // layout changes also turn wrapping on and off
 };
 
 class Runner {
@@ -230,6 +232,7 @@ public:
         m_.paraLengthLimit = cfg.paraLengthLimit;
         m_.paraLimit = cfg.paraLimit;
         m_.byteLimit = cfg.byteLimit;
+        if (cfg.startParas > 0) startText(cfg.startParas);
     }
 
     void run() {
@@ -253,6 +256,25 @@ public:
     }
 
 private:
+    // Paragraphs of varied length (some longer than several wrap columns),
+    // inserted as one text, then the history cleared and the text marked saved.
+    void startText(int count) {
+        std::string all;
+        m_.p.clear();
+        for (int i = 0; i < count; ++i) {
+            std::string t = rnd(0, 5) == 0 ? std::string() : randomBytes(rnd(0, 6) == 0 ? 120 : 20, false);
+            while (!t.empty() && blank(t.back())) t.pop_back();  // insertText keeps them; keep the model simple
+            if (i > 0) all += "\r\n";
+            all += t;
+            m_.p.push_back(t);
+        }
+        ASSERT_EQ(store_.insertText({ParaNum(1), ParaPos(1)}, all), kEditOk);
+        store_.setUndoBufferSize(store_.UndoBufferSize());
+        store_.setModified(false);
+        m_.modified = false;
+        compare();
+    }
+
     void trace(const std::string& what) {
         trace_.push_back(std::to_string(stepNo_) + ": " + what);
         if (trace_.size() > 12) trace_.erase(trace_.begin());
@@ -285,7 +307,13 @@ private:
         return s;
     }
 
-    int para() { return rnd(1, static_cast<int>(m_.p.size())); }
+    int para() {
+        const int count = static_cast<int>(m_.p.size());
+        // In a long text half the edits go to one spot, so that its block
+        // overflows and splits, or empties and merges.
+        if (cfg_.startParas > 0 && rnd(0, 1) == 0) return std::min(count, count / 3 + rnd(1, 40));
+        return rnd(1, count);
+    }
     int posIn(int n) { return rnd(1, static_cast<int>(m_.p[n - 1].size()) + 3); }
 
     void one() {
@@ -340,6 +368,8 @@ private:
         } else if (op < 67) {
             int p1 = para(), p2 = para();
             if (p2 < p1) std::swap(p1, p2);
+            if (cfg_.startParas > 0)  // keep a long text long: mostly short ranges
+                p2 = std::min(p1 + (rnd(0, 19) == 0 ? rnd(0, 300) : rnd(0, 4)), static_cast<int>(m_.p.size()));
             int c1 = rnd(1, static_cast<int>(m_.p[p1 - 1].size()) + 1);
             int c2 = rnd(1, static_cast<int>(m_.p[p2 - 1].size()) + 1);
             if (p1 == p2 && c2 < c1) std::swap(c1, c2);
@@ -381,7 +411,8 @@ private:
         } else {
             edit = false;
             lastOp_ = "layout change";
-            if (rnd(0, 1)) store_.setTabSize(rnd(1, 9));
+            if (cfg_.toggleWrap && rnd(0, 2) == 0) store_.setWordWrap(!store_.WordWrap());
+            else if (rnd(0, 1)) store_.setTabSize(rnd(1, 9));
             else store_.setWrapColumn(rnd(3, 40));
         }
         trace(std::string(lastOp_) + " " + args_ + " rc=" + std::to_string(rcStore));
@@ -423,14 +454,18 @@ private:
         ASSERT_EQ(store_.ByteCount(), m_.bytes());
         ASSERT_EQ(store_.Modified(), m_.modified) << lastOp_;
         // Display lines: every line of the store against the model's wrap.
-        std::int32_t line = 1;
+        std::int32_t line = 1, paraNo = 0;
         for (const std::string& t : m_.p) {
+            ++paraNo;
             std::vector<std::size_t> starts =
                 store_.WordWrap() && !t.empty() ? modelWrap(t, store_.WrapColumn(), store_.TabSize())
                                                 : std::vector<std::size_t>{0};
             for (std::size_t k = 0; k < starts.size(); ++k, ++line) {
                 const std::size_t end = k + 1 < starts.size() ? starts[k + 1] : t.size();
                 ASSERT_EQ(std::string(store_.lineText(LineNum(line))), t.substr(starts[k], end - starts[k]))
+                    << "line " << line << " after " << lastOp_;
+                ASSERT_EQ(store_.lineStart(LineNum(line)),
+                          (TextPos{ParaNum(paraNo), ParaPos(static_cast<std::int32_t>(starts[k]) + 1)}))
                     << "line " << line << " after " << lastOp_;
             }
         }
@@ -461,6 +496,14 @@ TEST(Differential, LimitsReached) {
     c.paraLengthLimit = 40;
     c.paraLimit = 25;
     c.byteLimit = 600;
+    Runner(c).run();
+}
+// Enough text for several blocks, so that edits split and merge blocks and
+// re-index them while every display line is read after each step.
+TEST(Differential, ManyBlocksWrapToggled) {
+    Config c{7, 2500, true, 11, 4, 4096};
+    c.startParas = 2000;
+    c.toggleWrap = true;
     Runner(c).run();
 }
 TEST(Differential, ManySeeds) {
