@@ -15,6 +15,7 @@
 // query. A block without breaks needs none: its lines are its paragraphs and
 // start is already the offset table.
 
+#include "LoadArena.h"
 #include "TParagraphStore.h"
 
 #include <cassert>
@@ -27,12 +28,22 @@
 namespace qm {
 
 struct TParagraphStore::Block {
-    std::string text;
-    std::vector<std::uint32_t> start{0};
-    std::vector<std::uint32_t> brk{0};
+    // Bytes and starts of a loaded block live in the load's arena until the
+    // block outgrows them; every other block's on the heap.
+    using Text = std::basic_string<char, std::char_traits<char>, ArenaAllocator<char>>;
+    using Offsets = std::vector<std::uint32_t, ArenaAllocator<std::uint32_t>>;
+
+    Block() = default;
+    explicit Block(LoadArena* arena)
+        : text(ArenaAllocator<char>(arena)), start(1, 0, ArenaAllocator<std::uint32_t>(arena)),
+          brk(1, 0, ArenaAllocator<std::uint32_t>(arena)) {}
+
+    Text text;
+    Offsets start{0};
+    Offsets brk{0};
     std::vector<std::uint16_t> breaks;
     // Lazily built from the above (single-threaded, like every store query).
-    mutable std::vector<std::uint32_t> lineOff;
+    mutable Offsets lineOff;
     mutable std::vector<std::uint16_t> linePara;
 
     std::int32_t paras() const { return static_cast<std::int32_t>(start.size()) - 1; }
@@ -56,11 +67,11 @@ struct TParagraphStore::Block {
     // Byte offsets [first, second) in text of block-local display line l.
     // Paragraphs lie back to back, so a line ends where the next one starts.
     std::pair<std::uint32_t, std::uint32_t> lineSpan(std::int32_t l) const {
-        const std::vector<std::uint32_t>& off = breaks.empty() ? start : lineIndex();
+        const Offsets& off = breaks.empty() ? start : lineIndex();
         return {off[static_cast<std::size_t>(l)], off[static_cast<std::size_t>(l) + 1]};
     }
 
-    const std::vector<std::uint32_t>& lineIndex() const {
+    const Offsets& lineIndex() const {
         if (lineOff.empty()) buildLineIndex();
         return lineOff;
     }
@@ -154,7 +165,7 @@ struct TParagraphStore::Block {
         dropLineIndex();
         Block b;
         const std::uint32_t t0 = start[from], b0 = brk[from];
-        b.text.assign(text, t0, std::string::npos);
+        b.text.assign(text, t0, Text::npos);
         b.breaks.assign(breaks.begin() + b0, breaks.end());
         b.start.clear();
         b.brk.clear();

@@ -3,6 +3,7 @@
 #include "TParagraphStore.h"
 
 #include "LineLayout.h"
+#include "LoadArena.h"
 #include "SafeFile.h"
 #include "StoreBlock.h"
 #include "StoreNotifier.h"
@@ -87,7 +88,7 @@ std::string backupNameOf(const std::string& fileName, const std::string& ext) {
 // so each block's bytes are allocated once at their exact size.
 void TParagraphStore::flushLoadBatch() {
     if (loadBatch_.empty()) return;
-    Block& blk = blocks_.emplace_back();
+    Block& blk = blocks_.emplace_back(loadArena_.get());
     blk.text.reserve(loadBatchBytes_);
     blk.start.reserve(loadBatch_.size() + 2);
     blk.brk.reserve(loadBatch_.size() + 2);
@@ -175,7 +176,11 @@ FileResult TParagraphStore::LoadFromFile(const std::string& fileName) {
     while (k > 0 && (data[k - 1] == '\r' || data[k - 1] == '\n')) --k;
     if (k > 0 && data[k - 1] == '\x1A') data = data.substr(0, k - 1);
 
-    blocks_.clear();
+    dropBlocks();
+    // The blocks' bytes and starts: at most the file's bytes plus 8 bytes per
+    // line and block; a file of very short lines may go over, and the rest
+    // then comes from the heap.
+    loadArena_ = std::make_unique<LoadArena>(data.size() + data.size() / 2 + 65536);
     loadBatch_.clear();
     loadBatchBytes_ = 0;
     paraCount_ = 1;  // the final empty paragraph, added below
@@ -203,6 +208,7 @@ FileResult TParagraphStore::LoadFromFile(const std::string& fileName) {
         }
     }
     flushLoadBatch();
+    loadArena_->close();
     if (blocks_.empty() || blocks_.back().paras() >= kLoadBlockParas) blocks_.emplace_back();
     blocks_.back().appendPara({}, {});
     rebuildIndex();

@@ -5,6 +5,7 @@
 
 #include "EngineCheck.h"
 #include "LineLayout.h"
+#include "LoadArena.h"
 #include "StoreBlock.h"
 #include "StoreNotifier.h"
 
@@ -34,7 +35,13 @@ const char* textEditErrorMessage(int code) {
 
 TParagraphStore::TParagraphStore() : undo_(std::make_unique<TEditUndoBuffer>(undoSize_)) { resetText(); }
 
-TParagraphStore::~TParagraphStore() = default;
+TParagraphStore::~TParagraphStore() { dropBlocks(); }
+
+void TParagraphStore::dropBlocks() {
+    if (loadArena_) loadArena_->retire();
+    blocks_.clear();
+    loadArena_.reset();
+}
 
 // ---------------------------------------------------------------- index
 
@@ -257,7 +264,7 @@ void TParagraphStore::rewrapAll() {
 
 void TParagraphStore::resetText() {
     Notifier note(*this);
-    blocks_.clear();
+    dropBlocks();
     blocks_.emplace_back();
     blocks_[0].appendPara({}, {});
     paraCount_ = 1;

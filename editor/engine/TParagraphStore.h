@@ -23,6 +23,8 @@
 
 namespace qm {
 
+class LoadArena;
+
 // Edit result codes (0 = done).
 enum TextEditCode : int {
     kEditOk = 0,
@@ -255,7 +257,9 @@ private:
     void appendLoadedLine(std::string_view line);
     void flushLoadBatch();
     void resetText();
+    void dropBlocks();  // all blocks, then the arena they may live in
 
+    std::unique_ptr<LoadArena> loadArena_;  // the last load's blocks; outlives them
     std::vector<Block> blocks_;
     std::vector<std::int32_t> paraTree_;  // Fenwick tree of paragraphs per block
     std::vector<std::int32_t> lineTree_;  // Fenwick tree of display lines per block
