@@ -30,8 +30,8 @@ QString decodeEntities(QString s) {
 QString HelpBook::folderFor(const QString& helpFile) {
     const QFileInfo fi(helpFile);
     const QString book = fi.completeBaseName().toLower();
-    // A bare name lives in the delivered help folder, as the spec's help
-    // files lived in the program's folder.
+    // A bare name lives in the delivered help folder, beside the program's
+    // other delivered files.
     const QString base = helpFile.contains(u'/') ? fi.absolutePath()
                                                  : QString::fromStdString(paths::helpDir().string());
     return QDir(base).filePath(book);

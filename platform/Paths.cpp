@@ -97,7 +97,7 @@ std::string documentIdentity(const std::string& path) {
     fs::path p = fs::absolute(fs::path(path), ec);
     if (ec) p = fs::path(path);
     p = p.lexically_normal();
-    // A directory's trailing separator is dropped, as the spec drops "\".
+    // A trailing separator is dropped, so a folder has one identity.
     std::string s = p.string();
     while (s.size() > 1 && s.back() == '/') s.pop_back();
     p = fs::path(s);

@@ -30,7 +30,7 @@ public:
 
     enum class Icon { None, Information, Warning, Question, Critical };
 
-    // An open or save dialog. The filter is written as the spec's programs
+    // An open or save dialog. The filter is written as the program's tables
     // write it: "label|patterns|label|patterns", patterns separated by ';'.
     struct FileRequest {
         QString caption;

@@ -1,5 +1,5 @@
-// The command table as data: exact texts checked against the specification's
-// wording written out here (not read back from the table), and the table's
+// The command table as data: exact texts checked against the wording
+// written out here (not read back from the table), and the table's
 // own consistency rules.
 
 #include <gtest/gtest.h>

@@ -17,7 +17,7 @@
 
 TEST(FileFilters, LabelsAreRewrittenToThePatternsQtWillUse) {
     const struct {
-        const char* spec;
+        const char* written;
         QStringList qt;
     } cases[] = {
         {"HTML Files (*.htm)|*.htm;*.html|All Files (*.*)|*.*", {"HTML Files (*.htm *.html)", "All Files (*)"}},
@@ -31,7 +31,7 @@ TEST(FileFilters, LabelsAreRewrittenToThePatternsQtWillUse) {
         {"Mixed| *.a ; ;*.b |Dangling", {"Mixed (*.a *.b)"}},
         {"", {}},
     };
-    for (const auto& c : cases) EXPECT_EQ(qtFileFilters(QString::fromUtf8(c.spec)), c.qt) << c.spec;
+    for (const auto& c : cases) EXPECT_EQ(qtFileFilters(QString::fromUtf8(c.written)), c.qt) << c.written;
 }
 
 TEST(ColorNumbers, RedIsTheLowByte) {
