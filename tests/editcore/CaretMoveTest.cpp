@@ -199,7 +199,7 @@ TEST(CaretMove, EditsOnTheTopLineDoNotScroll) {
     TextEditor ed;
     ed.setWordWrap(wrap);
     std::string t;
-    for (int i = 1; i <= 50; ++i) t += "p" + std::to_string(i) + "\r\n";
+    for (int i = 1; i <= 50; ++i) t.append("p").append(std::to_string(i)).append("\r\n");
     edtest::load(ed, t);
     ed.setViewSize(10, 40);
     ed.setTopLine(20);
