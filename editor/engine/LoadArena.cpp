@@ -1,5 +1,6 @@
 #include "LoadArena.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cstdint>
 #include <sys/mman.h>
@@ -16,7 +17,6 @@ std::size_t pageSize() {
 }
 
 std::uintptr_t roundUp(std::uintptr_t v, std::size_t to) { return (v + to - 1) / to * to; }
-std::uintptr_t roundDown(std::uintptr_t v, std::size_t to) { return v / to * to; }
 }  // namespace
 
 LoadArena::LoadArena(std::size_t capacity) {
@@ -34,6 +34,7 @@ LoadArena::LoadArena(std::size_t capacity) {
     if (raw + mapped > end) ::munmap(reinterpret_cast<void*>(end), raw + mapped - end);
     base_ = reinterpret_cast<char*>(start);
     size_ = want;
+    chunkLive_.assign(want / kLargePage, 0);
 #ifdef MADV_HUGEPAGE
     ::madvise(base_, size_, MADV_HUGEPAGE);  // a hint: without it the arena still works
 #endif
@@ -45,6 +46,27 @@ void LoadArena::unmapAll() {
     if (base_) ::munmap(base_, size_);
     base_ = nullptr;
     size_ = used_ = 0;
+    chunkLive_.clear();
+}
+
+void LoadArena::count(const char* p, std::size_t bytes, bool add) {
+    std::size_t off = static_cast<std::size_t>(p - base_);
+    while (bytes > 0) {
+        const std::size_t chunk = off / kLargePage;
+        const std::size_t part = std::min(bytes, (chunk + 1) * kLargePage - off);
+        if (add) {
+            chunkLive_[chunk] += part;
+        } else {
+            chunkLive_[chunk] -= part;
+            // Room is never handed out twice: a chunk with nothing live can go.
+            if (chunkLive_[chunk] == 0 && !open_ && !retired_) {
+                const std::size_t from = chunk * kLargePage;
+                ::madvise(base_ + from, std::min(kLargePage, size_ - from), MADV_DONTNEED);
+            }
+        }
+        off += part;
+        bytes -= part;
+    }
 }
 
 void* LoadArena::take(std::size_t bytes, std::size_t align) {
@@ -53,6 +75,7 @@ void* LoadArena::take(std::size_t bytes, std::size_t align) {
     if (at > size_ || bytes > size_ - at) return nullptr;
     used_ = at + bytes;
     live_ += bytes;
+    count(base_ + at, bytes, true);
     return base_ + at;
 }
 
@@ -64,12 +87,7 @@ void LoadArena::give(void* p, std::size_t bytes) {
         unmapAll();
         return;
     }
-    if (!open_) {
-        // Room is never handed out twice: its whole pages can go now.
-        const auto from = roundUp(reinterpret_cast<std::uintptr_t>(p), pageSize());
-        const auto to = roundDown(reinterpret_cast<std::uintptr_t>(p) + bytes, pageSize());
-        if (to > from) ::madvise(reinterpret_cast<void*>(from), to - from, MADV_DONTNEED);
-    }
+    count(static_cast<const char*>(p), bytes, false);
 }
 
 void LoadArena::close() {

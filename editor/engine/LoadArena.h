@@ -4,14 +4,18 @@
 // file does not pay a page fault for every 4 KB it fills. It serves
 // allocations only while the load runs (bump allocation, never reused); after
 // close() every allocation goes to the heap. A block that outgrows its arena
-// room moves to the heap and gives the room back: whole pages of it return to
-// the system at once, and the mapping goes when nothing in it is live.
+// room moves to the heap and gives the room back; the room returns to the
+// system a large page at a time, once nothing in that page is live (one call
+// per 2 MB rather than per block, and no large page is broken up), and the
+// whole mapping goes when nothing in it is live.
 //
-// Invariant: used_ <= size_; live_ <= used_; base_ == nullptr iff nothing is mapped.
+// Invariant: used_ <= size_; live_ <= used_; live_ == the sum of chunkLive_;
+// base_ == nullptr iff nothing is mapped.
 
 #include <cstddef>
 #include <memory>
 #include <type_traits>
+#include <vector>
 
 namespace qm {
 
@@ -36,11 +40,13 @@ public:
 
 private:
     void unmapAll();
+    void count(const char* p, std::size_t bytes, bool add);  // per large-page chunk
 
     char* base_ = nullptr;
     std::size_t size_ = 0;
     std::size_t used_ = 0;
     std::size_t live_ = 0;
+    std::vector<std::size_t> chunkLive_;  // live bytes per large page of the mapping
     bool open_ = true;
     bool retired_ = false;
 };

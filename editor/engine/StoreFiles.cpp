@@ -85,11 +85,13 @@ std::string backupNameOf(const std::string& fileName, const std::string& ext) {
 
 // Loading builds the blocks directly: lines go in order before the final
 // empty paragraph, which is added at the end. Pieces are gathered per block
-// so each block's bytes are allocated once at their exact size.
+// so each block's bytes are allocated once.
 void TParagraphStore::flushLoadBatch() {
     if (loadBatch_.empty()) return;
     Block& blk = blocks_.emplace_back(loadArena_.get());
-    blk.text.reserve(loadBatchBytes_);
+    // A little room to grow, so typing into a loaded block does not move it
+    // out of the arena at the first keystroke.
+    blk.text.reserve(loadBatchBytes_ + loadBatchBytes_ / 32 + 64);
     blk.start.reserve(loadBatch_.size() + 2);
     blk.brk.reserve(loadBatch_.size() + 2);
     std::vector<std::uint16_t> nb;
