@@ -9,6 +9,7 @@
 #include "StoreNotifier.h"
 #include "Utf8.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -16,6 +17,9 @@
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace qm {
 
@@ -74,6 +78,21 @@ private:
     std::size_t size_ = 0;
     std::string copy_;
 };
+
+// The first CR or LF at or after i, or n. Sixteen bytes a step where the
+// processor has SSE2 (every x86-64), so loading runs at memory speed.
+std::size_t findLineEnd(const char* d, std::size_t i, std::size_t n) {
+#ifdef __SSE2__
+    const __m128i cr = _mm_set1_epi8('\r'), lf = _mm_set1_epi8('\n');
+    for (; i + 16 <= n; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
+        const int hits = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, cr), _mm_cmpeq_epi8(v, lf)));
+        if (hits != 0) return i + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(hits)));
+    }
+#endif
+    while (i < n && d[i] != '\r' && d[i] != '\n') ++i;
+    return i;
+}
 
 std::string backupNameOf(const std::string& fileName, const std::string& ext) {
     std::filesystem::path p(fileName);
@@ -194,8 +213,7 @@ FileResult TParagraphStore::LoadFromFile(const std::string& fileName) {
     const std::size_t n = data.size();
     const char* d = data.data();
     while (pos < n) {
-        std::size_t e = pos;
-        while (e < n && d[e] != '\r' && d[e] != '\n') ++e;
+        const std::size_t e = findLineEnd(d, pos, n);
         if (e == n) {  // a last line without a line end
             appendLoadedLine(data.substr(pos));
             break;

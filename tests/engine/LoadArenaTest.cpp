@@ -115,3 +115,32 @@ TEST(LoadArena, FileOfEmptyLinesOutgrowsTheArenaIntoTheHeap) {
     EXPECT_EQ(s.lineText(LineNum(150000)), "mid");
     s.check();
 }
+
+TEST(LoadArena, LineEndsAreFoundAtEveryOffsetOfALongRun) {
+    // Lines of 1 to 40 bytes with CR LF, LF and CR ends in turn, so that
+    // every kind of end falls at every offset of the scan's 16-byte steps.
+    static const char* const ends[] = {"\r\n", "\n", "\r"};
+    std::string bytes;
+    std::vector<std::string> expect;
+    for (int round = 0; round < 3; ++round) {
+        for (int len = 1; len <= 40; ++len) {  // no empty line: a CR before one would make CR LF
+            std::string line;
+            for (int k = 0; k < len; ++k) line += static_cast<char>('a' + (k + len) % 26);
+            bytes += line + ends[(len + round) % 3];
+            expect.push_back(line);
+        }
+    }
+    bytes += "tail without end";
+    expect.emplace_back("tail without end");
+    expect.emplace_back();  // the store always ends in one empty paragraph
+
+    qmtest::TempDir dir;
+    const auto file = dir.file("ends.txt");
+    qmtest::writeFile(file, bytes);
+    TParagraphStore s;
+    ASSERT_TRUE(s.LoadFromFile(file.string()).ok);
+    ASSERT_EQ(s.ParagraphCount(), static_cast<std::int32_t>(expect.size()));
+    for (std::size_t i = 0; i < expect.size(); ++i)
+        EXPECT_EQ(s.paragraphText(ParaNum(static_cast<std::int32_t>(i) + 1)), expect[i]) << "paragraph " << i + 1;
+    EXPECT_FALSE(s.lfLineEnds());
+}
