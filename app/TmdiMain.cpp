@@ -72,8 +72,8 @@ TmdiMain::TmdiMain(const QStringList& arguments, QWidget* parent)
     : QMainWindow(parent), iniControl_(std::make_unique<TMegaRegistry>()), arguments_(arguments) {
     setObjectName(QStringLiteral("mdiMain"));
     setWindowTitle(QString::fromUtf8(startup::kMainCaption));
-    iniControl_->SetApp("Quillmar");
-    iniControl_->SetCompany("Quillmar");
+    iniControl_->SetApp("Quillmar HTML Editor Version 2");
+    iniControl_->SetCompany("Quillmar Software");
     iniControl_->SetIniName("QUILLMAR.INI");
     iniControl_->SetPreference(TMRPreference::mrpIni);
     iniControl_->Open();
