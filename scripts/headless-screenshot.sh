@@ -7,10 +7,13 @@ set -euo pipefail
 BIN="$1"; shift
 OUT="${QM_SCREENSHOT:-$(mktemp -d)/quillmar-main-window.png}"
 
-disp=99
-while [ -e "/tmp/.X11-unix/X$disp" ] || [ -e "/tmp/.X$disp-lock" ]; do disp=$((disp + 1)); done
-Xvfb ":$disp" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display number and tells it on a pipe (-displayfd).
+exec 5<> <(:)
+Xvfb -displayfd 5 -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
 XVFB_PID=$!
+disp=""
+read -r -t 10 disp <&5 || true
+[ -n "$disp" ] || { echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$disp"
 cleanup() {
   [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null || true

@@ -12,7 +12,7 @@ QM_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   qt6-multimedia-dev gstreamer1.0-plugins-good qt6-image-formats-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool x11-utils imagemagick poppler-utils fonts-liberation2 strace util-linux
+  xvfb xdotool x11-utils imagemagick poppler-utils fonts-liberation2 fonts-dejavu-core strace util-linux
 )
 
 qm_install_packages() {

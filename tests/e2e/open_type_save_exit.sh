@@ -28,19 +28,17 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-# A display number nobody uses; Xvfb refuses a taken one, so try the next.
-disp=120
-while :; do
-  while [ -e "/tmp/.X11-unix/X$disp" ] || [ -e "/tmp/.X$disp-lock" ]; do disp=$((disp + 1)); done
-  Xvfb ":$disp" -screen 0 1280x900x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
-  XVFB_PID=$!
-  export DISPLAY=":$disp"
-  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-  xdpyinfo >/dev/null 2>&1 && break
-  kill "$XVFB_PID" 2>/dev/null; XVFB_PID=""
-  disp=$((disp + 1))
-  [ "$disp" -gt 200 ] && fail "no free X display"
-done
+# Xvfb picks a display number nobody uses and tells it on a pipe
+# (-displayfd), so two runs never share a display.
+exec 5<> <(:)
+Xvfb -displayfd 5 -screen 0 1280x900x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+XVFB_PID=$!
+disp=""
+read -r -t 10 disp <&5 || true
+[ -n "$disp" ] || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
+export DISPLAY=":$disp"
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+xdpyinfo >/dev/null 2>&1 || fail "no X display"
 
 PAGE="$WORK/page.html"
 printf '<P>Hello</P>\r\n' >"$PAGE"
