@@ -22,14 +22,11 @@ const QStringList& TFixedFontSet::fixedFamilies() {
 }
 
 QString TFixedFontSet::fixedPitchName(const QString& name) {
-    const QString accepted = fonts::fixedPitchFamily(name);
-    if (accepted.isEmpty() || fixedFamilies().contains(accepted)) return accepted;
-    // An unlisted name (an alias such as "Courier New") counts only when the
-    // font configuration really resolves it, not when it lands on the
-    // fallback face that any unknown name gets.
-    static const QString fallback = fonts::resolvedFamily(QStringLiteral("qm-no-such-font-family"));
-    if (fonts::resolvedFamily(accepted).compare(fallback, Qt::CaseInsensitive) == 0) return {};
-    return accepted;
+    // A fixed-pitch family by name (any case), or a name the font system
+    // resolves to a fixed-pitch face, such as the alias "Courier New". An
+    // unknown name gets the font system's fallback face, and counts exactly
+    // when that face is fixed pitch: what is painted is then a fixed font.
+    return fonts::fixedPitchFamily(name);
 }
 
 TFixedFontSet::TFixedFontSet() {

@@ -1,6 +1,7 @@
 // What the widget shows: selection and markers in the painted image, hidden
 // selection, the fixed font rules, scroll ranges and wrapping to the window.
 
+#include "Fonts.h"
 #include "WidgetTestUtil.h"
 
 #include <QImage>
@@ -72,8 +73,8 @@ TEST_F(EditWidgetTest, FixedFontRefusesProportionalFonts) {
     TFixedFontSet& f = w->FixedFont();
     const QString before = f.name();
     const qreal width = w->charWidth();
-    EXPECT_FALSE(f.setName(QStringLiteral("DejaVu Sans")));
-    EXPECT_FALSE(f.setName(QStringLiteral("No Such Font Anywhere")));
+    EXPECT_FALSE(f.setName(QStringLiteral("Liberation Sans")));
+    EXPECT_FALSE(f.setName(QStringLiteral("Times New Roman")));
     EXPECT_EQ(f.name(), before) << "the font stays as it was";
     EXPECT_EQ(w->charWidth(), width);
     EXPECT_THROW(f.assign(QFont(QStringLiteral("Liberation Sans"))), std::invalid_argument);
@@ -91,6 +92,12 @@ TEST_F(EditWidgetTest, FixedFontRefusesProportionalFonts) {
     EXPECT_GT(w->charWidth(), width) << "metrics follow the font";
     EXPECT_EQ(w->VisibleColumns(),
               static_cast<int>((w->viewport()->width() - w->LeftMargin() - w->RightMargin()) / w->charWidth()));
+
+    // An unknown name paints in the font system's fallback face: accepted
+    // exactly when that face is fixed pitch (it is on a machine whose only
+    // fonts sort a monospaced family first).
+    const bool fallbackIsFixed = fonts::isFixedPitch(QFont(QStringLiteral("No Such Font Anywhere")));
+    EXPECT_EQ(f.setName(QStringLiteral("No Such Font Anywhere")), fallbackIsFixed);
 }
 
 TEST_F(EditWidgetTest, ScrollBarRanges) {
