@@ -14,13 +14,6 @@ QFont fontNamed(const QString& family) {
 }
 }  // namespace
 
-bool TFixedFontSet::hasEqualAdvances(const QFont& font) { return fonts::isFixedPitch(font); }
-
-const QStringList& TFixedFontSet::fixedFamilies() {
-    static const QStringList families = fonts::fixedPitchFamilies();
-    return families;
-}
-
 QString TFixedFontSet::fixedPitchName(const QString& name) {
     // A fixed-pitch family by name (any case), or a name the font system
     // resolves to a fixed-pitch face, such as the alias "Courier New". An
@@ -30,7 +23,7 @@ QString TFixedFontSet::fixedPitchName(const QString& name) {
 }
 
 TFixedFontSet::TFixedFontSet() {
-    const QStringList& families = fixedFamilies();
+    const QStringList families = fonts::fixedPitchFamilies();
     font_ = families.isEmpty() ? QFontDatabase::systemFont(QFontDatabase::FixedFont)
                                : fontNamed(families.first());
     font_.setPointSize(10);

@@ -31,16 +31,11 @@ public:
     // Called after every change, so the control recomputes metrics and repaints.
     std::function<void()> onChange;
 
-    // The installed families whose pitch is fixed, listed once per process.
-    static const QStringList& fixedFamilies();
     // The spelling to use for name when it names a fixed-pitch font: a listed
     // family matched without regard to case, or a name that the font
     // configuration resolves to a fixed-pitch font (an alias such as
     // "Courier New"). Empty when the font is not fixed pitch.
     static QString fixedPitchName(const QString& name);
-    // Equal advances of "i" and "W": the font system's own fixed-pitch flag
-    // is wrong for some fonts.
-    static bool hasEqualAdvances(const QFont& font);
 
 private:
     void changed();
