@@ -194,7 +194,12 @@ void SaveOpenasNewProject1Click(TmdiMain& main) {
     projectSaveQuestion(p);
 }
 
-void MRUUpdate(TmdiMain& main, const QString& name) { main.recentFiles().update(name.toStdString()); }
+// The menu is refreshed with every change of the list, so an item always
+// names the file it opens.
+void MRUUpdate(TmdiMain& main, const QString& name) {
+    main.recentFiles().update(name.toStdString());
+    main.MRUDisplay();
+}
 
 void MRUOpenChild(TmdiMain& main, int index) {
     if (index < 0 || index >= RecentFiles::kCount) return;

@@ -21,8 +21,7 @@ void CloseAll1Click(TmdiMain& main);
 void InsertFile1Click(TmdiMain& main);
 void SaveOpenasNewProject1Click(TmdiMain& main);
 
-// Puts the name first in the recent-files list (the File menu shows it at
-// its next refresh, MRUDisplay).
+// Puts the name first in the recent-files list and refreshes the File menu.
 void MRUUpdate(TmdiMain& main, const QString& name);
 // Opens recent-file entry index (0..3) when it is not empty.
 void MRUOpenChild(TmdiMain& main, int index);

@@ -206,10 +206,12 @@ void TmdiMain::addMenuRow(const commands::MenuRow& row) {
             a->setStatusTip(QStringLiteral("Open this recently used file"));
             a->setVisible(false);
             a->setEnabled(false);
-            connect(a, &QAction::triggered, this, [this, i] {
+            // The item opens the path it shows (set by MRUDisplay), never
+            // whatever the list holds at its index by now.
+            connect(a, &QAction::triggered, this, [this, a] {
                 dispatch([&] {
-                    const std::string& entry = recent_.entry(i);
-                    if (!entry.empty() && opener_) opener_(QString::fromStdString(entry));
+                    const QString path = a->data().toString();
+                    if (!path.isEmpty() && opener_) opener_(path);
                 });
             });
             mruItems_.push_back(a);
@@ -755,6 +757,7 @@ void TmdiMain::MRUDisplay() {
         const std::string& entry = recent_.entry(i);
         QAction* item = mruItems_[static_cast<size_t>(i)];
         item->setText(QStringLiteral("&%1 ").arg(i + 1) + QString::fromStdString(entry));
+        item->setData(QString::fromStdString(entry));
         item->setVisible(!entry.empty());
         item->setEnabled(bool(opener_));
     }

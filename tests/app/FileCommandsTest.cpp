@@ -64,26 +64,42 @@ TEST_F(DocumentTest, OpenSeveralFilesAndRecentFilesMoveWithoutRepeating) {
     EXPECT_EQ(w->menuAction("FileExit") != nullptr, true);
 }
 
-TEST_F(DocumentTest, SaveUpdatesRecentFilesButNotTheMenu) {
+// Regression: Save and Save As changed the list but not the menu, and an item
+// opened the entry now at its index: "&2 .../a.htm" opened the saved file.
+TEST_F(DocumentTest, RecentFileItemsOpenTheFileTheyNameAfterSaveAndSaveAs) {
     auto w = startWired();
     const QString a = makeFile("a.htm", "a\r\n");
     OpenDocument(*w, a);
-    QAction* mru1 = nullptr;
-    for (QAction* act : w->findChildren<QAction*>())
-        if (act->objectName() == "MRU1") mru1 = act;
-    ASSERT_NE(mru1, nullptr);
-    EXPECT_EQ(mru1->text(), "&1 " + a);
+    QList<QAction*> items;
+    for (int i = 1; i <= 4; ++i) items << w->findChild<QAction*>(QString("MRU%1").arg(i));
+    ASSERT_FALSE(items.contains(nullptr));
 
     FileNew(*w);
     const QString out = qpath(dir.file("Out.HTM"));
     prompter->answerSave(out);
     w->runCommand("FileSave");
     EXPECT_EQ(activeHtmlDocument(*w)->caption(), out);
-    EXPECT_EQ(w->recentFiles().entry(0), out.toStdString());
-    EXPECT_EQ(mru1->text(), "&1 " + a) << "the menu shows the change at its next refresh";
     EXPECT_TRUE(fs::exists(dir.file("Out.HTM")));
     EXPECT_EQ(w->tabStrip()->tabText(1), out);
     EXPECT_EQ(w->statusText(), "   Ready ...");
+    const QString b = qpath(dir.file("b.txt"));
+    prompter->answerSave(b);
+    w->runCommand("FileSaveAs");
+    EXPECT_EQ(w->recentFiles().entry(0), b.toStdString());
+
+    const QStringList labels{"&1 " + b, "&2 " + out, "&3 " + a};
+    for (int i = 0; i < labels.size(); ++i) {
+        EXPECT_EQ(items[i]->text().toStdString(), labels[i].toStdString());
+        EXPECT_TRUE(items[i]->isVisible());
+        // With nothing open, the item opens exactly the file it names.
+        w->runCommand("CloseAll1Click");
+        QCoreApplication::processEvents();
+        items[i]->trigger();
+        ASSERT_NE(activeHtmlDocument(*w), nullptr) << i;
+        EXPECT_EQ(("&" + QString::number(i + 1) + " " + activeHtmlDocument(*w)->caption()).toStdString(),
+                  labels[i].toStdString());
+    }
+    EXPECT_FALSE(items[3]->isVisible());
 }
 
 TEST_F(DocumentTest, SaveAsRefusesAFailingPathAndAPathOpenElsewhere) {
