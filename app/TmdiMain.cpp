@@ -510,6 +510,8 @@ void TmdiMain::TabsRefresh() {
     const QSignalBlocker block(TabSet1);
     while (TabSet1->count() > 0) TabSet1->removeTab(TabSet1->count() - 1);
     for (QMdiSubWindow* sub : mdiArea_->subWindowList(QMdiArea::CreationOrder)) TabSet1->addTab(captionOf(sub));
+    // A rebuilt strip would select its first tab: keep the active document's.
+    if (QMdiSubWindow* active = activeDocumentWindow()) SelectTabName(captionOf(active));
 }
 
 void TmdiMain::SelectTabName(const QString& name) {

@@ -7,6 +7,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTabBar>
+#include <functional>
 
 #include "DocumentFixture.h"
 #include "FileCommands.h"
@@ -169,4 +170,39 @@ TEST_F(DocumentTest, OpenDocumentsSavedAsANewProject) {
     EXPECT_EQ(asked.last().file.filter, "Quillmar Project File (*.qpr)|*.qpr");
     EXPECT_EQ(qmtest::readFile(dir.file("site.qpr")),
               "Site\r\n" + a.toStdString() + "\r\n" + untitled->caption().toStdString() + "\r\n");
+}
+
+// Regression: rebuilding the tab strip left its first tab selected.
+TEST_F(DocumentTest, TheActiveDocumentsTabStaysSelectedAfterSaveSaveAsAndACancelledExit) {
+    auto w = startWired();
+    FileNew(*w);
+    TfHTML* middle = FileNew(*w);
+    FileNew(*w);
+    const struct {
+        const char* name;
+        std::function<void()> act;
+    } cases[] = {
+        {"Save", [&] {
+             prompter->answerSave(qpath(dir.file("saved.htm")));
+             w->runCommand("FileSave");
+         }},
+        {"Save As", [&] {
+             prompter->answerSave(qpath(dir.file("saved-as.htm")));
+             w->runCommand("FileSaveAs");
+         }},
+        {"cancelled Exit", [&] {
+             middle->txtHTML()->InsertText(std::string_view("x"));
+             prompter->answerConfirm(Prompter::Cancel);
+             EXPECT_FALSE(w->close());
+         }},
+    };
+    for (const auto& c : cases) {
+        w->mdiArea()->setActiveSubWindow(middle->subWindow());
+        c.act();
+        ASSERT_EQ(activeHtmlDocument(*w), middle) << c.name;
+        QTabBar* tabs = w->tabStrip();
+        ASSERT_EQ(tabs->count(), 3) << c.name;
+        EXPECT_EQ(tabs->tabText(tabs->currentIndex()).toStdString(), middle->caption().toStdString()) << c.name;
+    }
+    middle->txtHTML()->setModified(false);
 }
