@@ -81,6 +81,7 @@ TfHTML* FileNew(TmdiMain& main) {
     std::error_code ec;
     if (std::filesystem::exists(tpl, ec)) {
         doc->loadFrom(QString::fromStdString(tpl.string()));
+        doc->useNewDocumentLineEnds();  // the template's own line ends do not carry over
     } else {
         Prompter::current().message(
             appTitle(), QStringLiteral("Quillmar was unable to find the default template (standard.tpl)  in the "

@@ -24,6 +24,7 @@
 #include "TTextEditControl.h"
 #include "TagInsertion.h"
 #include "TmdiMain.h"
+#include "Utf8.h"
 
 namespace {
 
@@ -63,6 +64,7 @@ TfHTML::TfHTML(TmdiMain& main) : main_(main) {
     txtHTML_->setScrollBars(TTextEditControl::ssVertical);
     txtHTML_->setWantTab(true);
     txtHTML_->setMakeBackup(false);
+    useNewDocumentLineEnds();
 
     Prefs.SetIniFile("quilopt.ini");
     Prefs.SetIniSect("Edit Window");
@@ -74,6 +76,10 @@ TfHTML::TfHTML(TmdiMain& main) : main_(main) {
             [this](const QPoint& p) { popup_->popup(txtHTML_->mapToGlobal(p)); });
     createMenus();
     setFocusProxy(txtHTML_);
+    // The position panel follows the caret at once, not at the next tick.
+    txtHTML_->editor().OnShowStatus = [this](int, int) {
+        if (activeHtmlDocument(main_) == this) main_.ShowPosition();
+    };
 }
 
 TfHTML::~TfHTML() = default;
@@ -201,6 +207,11 @@ bool TfHTML::loadFrom(const QString& path) {
     }
     txtHTML_->setModified(false);
     return true;
+}
+
+void TfHTML::useNewDocumentLineEnds() {
+    const bool crlf = main_.IniControl().ReadBool("Application Options", "New Documents CR LF", false);
+    txtHTML_->editor().store().setLfLineEnds(!crlf);
 }
 
 void TfHTML::bringToFront() {
@@ -431,18 +442,18 @@ void TfHTML::AcceptDrop() {
 // ---------------------------------------------------------------------------
 // DocumentStatus
 
-int TfHTML::caretLine() const {
-    int column = 1;
-    return txtHTML_->GetCaret(column);
-}
+int TfHTML::caretLine() const { return txtHTML_->editor().caret().para.value; }
 
 int TfHTML::caretColumn() const {
-    int column = 1;
-    txtHTML_->GetCaret(column);
-    return column;
+    const qm::TextPos caret = txtHTML_->editor().caret();
+    const std::string_view text = txtHTML_->GetParagraphText(caret.para.value);
+    const std::size_t before = std::min<std::size_t>(text.size(), std::size_t(caret.pos.value - 1));
+    int characters = 0;
+    for (std::size_t i = 0; i < before; i += utf8::charLength(text.data() + i, text.size() - i)) ++characters;
+    return characters + 1;
 }
 
-long long TfHTML::byteCount() const { return txtHTML_->ByteCount(); }
+long long TfHTML::byteCount() const { return txtHTML_->editor().store().fileByteCount(); }
 
 bool TfHTML::insertMode() const { return txtHTML_->InsertMode(); }
 

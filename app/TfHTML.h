@@ -52,6 +52,9 @@ public:
     // Loads a file; false (with a message) when it cannot be read. Lines
     // split on load are reported once, in plain words.
     bool loadFrom(const QString& path);
+    // Line ends for a document that has no file yet: LF, or CR LF when the
+    // user chose it ("Application Options" / "New Documents CR LF").
+    void useNewDocumentLineEnds();
     // Brings the window to the front with the editing control focused.
     void bringToFront();
 

@@ -66,6 +66,12 @@ QLabel* makePanel(QWidget* parent, int width, const QString& hint, int pointSize
     return l;
 }
 
+// Widens a panel (never narrows it) so that `sample` fits inside its frame.
+void fitPanelTo(QLabel* panel, const QString& sample) {
+    const int needed = panel->fontMetrics().horizontalAdvance(sample) + 2 * panel->frameWidth() + 2 * panel->margin() + 6;
+    if (needed > panel->width()) panel->setFixedWidth(needed);
+}
+
 }  // namespace
 
 TmdiMain::TmdiMain(const QStringList& arguments, QWidget* parent)
@@ -331,6 +337,9 @@ void TmdiMain::createStatusBar() {
     pnlMode->setObjectName(QStringLiteral("pnlMode"));
     pnlPos->setObjectName(QStringLiteral("pnlPos"));
     pnlSize->setObjectName(QStringLiteral("pnlSize"));
+    // Seven-digit line numbers and a 20 MB file's size fit their panels.
+    fitPanelTo(pnlPos, QStringLiteral("0000000:000000"));
+    fitPanelTo(pnlSize, QStringLiteral("Bytes: 000000000"));
     pnlApp->setObjectName(QStringLiteral("pnlApp"));
     pnlTag->setObjectName(QStringLiteral("pnlTag"));
     // Permanent widgets are never hidden by status messages; pnlTag takes
@@ -461,10 +470,15 @@ QLabel* TmdiMain::panel(std::string_view name) const {
 
 void TmdiMain::setLastTagPanel(const QString& text) { pnlTag->setText(text); }
 
+void TmdiMain::ShowPosition() {
+    if (const DocumentStatus* doc = activeDocument())
+        pnlPos->setText(QStringLiteral("%1:%2").arg(doc->caretLine()).arg(doc->caretColumn()));
+}
+
 void TmdiMain::ShowStatus() {
     const DocumentStatus* doc = activeDocument();
     if (!doc) return;  // the panels keep the last document's values
-    pnlPos->setText(QStringLiteral("%1:%2").arg(doc->caretLine()).arg(doc->caretColumn()));
+    ShowPosition();
     pnlPos->repaint();
     pnlSize->setText(QStringLiteral("Bytes: %1").arg(doc->byteCount()));
     pnlMode->setText(doc->insertMode() ? QStringLiteral("Insert") : QStringLiteral("Overwrite"));
