@@ -66,6 +66,9 @@ TfURLGrab::TfURLGrab(QWidget* parent) : QDialog(parent), Prefs("quilopt.ini", "U
         list->setSelectionMode(QAbstractItemView::ExtendedSelection);
         list->setMinimumWidth(260);
         list->setItemDelegate(new TabStopDelegate(0.75, list));
+        // One line per item, as a list box shows it: the view need not
+        // measure every item of a large library.
+        list->setUniformItemSizes(true);
         return list;
     };
     srcList = makeList("srcList");

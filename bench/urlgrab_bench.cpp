@@ -7,6 +7,7 @@
 // Not a test: timings depend on the machine. Usage: urlgrab_bench [links]
 
 #include <QApplication>
+#include <QMdiArea>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <chrono>
@@ -16,7 +17,6 @@
 #include <string>
 
 #include "Paths.h"
-#include "TMegaRegistry.h"
 #include "TTextEditControl.h"
 #include "TagCommands.h"
 #include "TfHTML.h"
