@@ -13,6 +13,9 @@ void EditPaste(TmdiMain& main);
 void EditDelete(TmdiMain& main);
 void EditClear(TmdiMain& main);
 void WordWrap1Click(TmdiMain& main);
+// View > "Line &Numbers": file line numbers in every document's margin; the
+// state is kept in "Editor" / "Line Numbers".
+void LineNumbers1Click(TmdiMain& main);
 void SmartTabs1Click(TmdiMain& main);
 
 // Puts the active document's "&Search" menu between Edit and Insert (and

@@ -21,6 +21,7 @@
 #include "TTextEditControl.h"
 #include "TagInsertion.h"
 #include "TfHTML.h"
+#include "Wiring.h"
 
 namespace fs = std::filesystem;
 
@@ -372,4 +373,29 @@ TEST_F(DocumentTest, DropAndPopupRepeatInsertTheLastTagPairAtTheSelection) {
     ASSERT_NE(repeat, nullptr);
     repeat->trigger();
     EXPECT_EQ(textOf(doc), "<B></B><B>word</B>");
+}
+
+TEST_F(DocumentTest, LineNumbersItemAppliesToEveryDocumentAndIsKept) {
+    auto w = startWired();
+    QAction* item = w->menuAction("LineNumbers1Click");
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text(), "Line &Numbers");
+    EXPECT_FALSE(item->isChecked());
+    TfHTML* a = FileNew(*w);
+    item->trigger();
+    TfHTML* b = FileNew(*w);
+    for (const bool shown : {true, false}) {
+        SCOPED_TRACE(shown);
+        EXPECT_EQ(item->isChecked(), shown);
+        EXPECT_EQ(a->txtHTML()->ShowLineNumbers(), shown);
+        EXPECT_EQ(b->txtHTML()->ShowLineNumbers(), shown) << "a document opened later follows the setting";
+        EXPECT_EQ(iniValue("Editor", "Line Numbers"), shown ? "1" : "0");
+        if (shown) item->trigger();
+    }
+    item->trigger();
+    // The next run starts with the item checked.
+    w.reset();
+    TmdiMain again;
+    installAllCommands(again);
+    EXPECT_TRUE(again.menuAction("LineNumbers1Click")->isChecked());
 }
