@@ -5,6 +5,7 @@
 #include "TextSearch.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace qm {
 
@@ -51,6 +52,9 @@ int TextEditor::doReplace(std::string_view pattern, std::string_view replacement
     auto fold = [&](std::string_view t) { return matchCase ? std::string(t) : upperCaseForSearch(t); };
 
     int count = 0;
+    // Replace All is one undo step, however many matches it changes.
+    std::optional<TParagraphStore::EditGroup> group;
+    if (replaceAll) group.emplace(store_);
     // A selection that already is the pattern is replaced first.
     if (replacing && HasSelection() && selectionStart().para == selectionEnd().para &&
         fold(selectedText()) == key) {

@@ -230,7 +230,9 @@ bool TEditUndoBuffer::tryMerge(UndoKind kind, std::int32_t paragraph, std::int32
         how = Prepend;
         added = data.size();
     } else if (kind == UndoKind::Replaced &&
-               position == h.position + load<std::uint16_t>(area_.get() + newestUndo_ + kHeaderSize)) {
+               position == h.position + load<std::uint16_t>(area_.get() + newestUndo_ + kHeaderSize + 2)) {
+        // Only a replacement that starts where the record's new bytes end
+        // touches it; the old bytes' length says nothing about today's text.
         how = ExtendReplace;
         added = data.size() + newData.size();
     } else {

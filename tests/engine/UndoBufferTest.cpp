@@ -81,10 +81,20 @@ TEST(UndoBuffer, RunsDoNotMergeAcrossParagraphsGapsKindsOrGroups) {
     EXPECT_EQ(undoStep(b).size(), 1u);
 }
 
-TEST(UndoBuffer, OverwriteRunExtendsOldAndNewBytesKeepingNul) {
+TEST(UndoBuffer, ReplacementsMergeOnlyWhereTheyTouchTheNewBytesKeepingNul) {
     TEditUndoBuffer b;
     b.recordReplace(false, 1, 3, std::string("o\0", 2), "N");
-    b.recordReplace(false, 1, 5, "p", std::string("M\0", 2));  // 5 = 3 + old length 2
+    b.recordReplace(false, 1, 5, "q", "Z");  // 5 = 3 + old length 2: does not touch
+    EXPECT_EQ(b.undoCount(), 2u);
+    b.recordReplace(false, 1, 6, "r", "Y");  // 6 = 5 + new length 1: touches, merges
+    EXPECT_EQ(b.undoCount(), 2u);
+    UndoRecord apart;
+    ASSERT_TRUE(b.takeUndo(apart));
+    EXPECT_EQ(apart.data, "qr");
+    EXPECT_EQ(apart.newData, "ZY");
+    b.clear();
+    b.recordReplace(false, 1, 3, std::string("o\0", 2), "N");
+    b.recordReplace(false, 1, 4, "p", std::string("M\0", 2));  // 4 = 3 + new length 1
     EXPECT_EQ(b.undoCount(), 1u);
     UndoRecord r;
     ASSERT_TRUE(b.takeUndo(r));
