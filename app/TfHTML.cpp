@@ -23,6 +23,7 @@
 #include "TMegaRegistry.h"
 #include "TTextEditControl.h"
 #include "TagInsertion.h"
+#include "TextTools.h"
 #include "TmdiMain.h"
 
 namespace {
@@ -63,6 +64,7 @@ TfHTML::TfHTML(TmdiMain& main) : main_(main) {
     txtHTML_->setScrollBars(TTextEditControl::ssVertical);
     txtHTML_->setWantTab(true);
     txtHTML_->setMakeBackup(false);
+    txtHTML_->editor().store().setUndoBufferSize(texttools::kDocumentUndoBytes);
 
     Prefs.SetIniFile("quilopt.ini");
     Prefs.SetIniSect("Edit Window");
@@ -385,6 +387,9 @@ int TfHTML::HandleReplace(const QString& findText, const QString& replaceText, b
     unsigned options = all ? 0x28 : 0x18;
     if (matchCase) options |= 0x04;
     if (wholeWord) options |= 0x40;
+    if (all && !texttools::undoFitsOrGoOn(*txtHTML_, txtHTML_->editor().replaceAllUndoBytes(
+                                                           bytesOf(findText), bytesOf(replaceText), options)))
+        return 0;
     const int n = txtHTML_->ReplaceText(bytesOf(findText), bytesOf(replaceText), options);
     if (n < 1)
         main_.SetStatusText(QStringLiteral("Ready ..."));

@@ -55,12 +55,12 @@ std::size_t nextLineStart(std::string_view text, std::size_t s, std::int32_t w, 
 }
 
 void breakParagraph(std::string_view text, std::size_t from, std::int32_t w, std::int32_t t,
-                    std::vector<std::uint16_t>& out) {
+                    std::vector<std::uint32_t>& out) {
     std::size_t s = from;
     for (;;) {
         const std::size_t next = nextLineStart(text, s, w, t);
         if (next >= text.size()) return;
-        out.push_back(static_cast<std::uint16_t>(next));
+        out.push_back(static_cast<std::uint32_t>(next));
         s = next;
     }
 }

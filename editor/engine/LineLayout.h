@@ -23,7 +23,7 @@ std::size_t nextLineStart(std::string_view text, std::size_t s, std::int32_t w, 
 
 // Appends to out the line starts after byte `from` (itself a line start).
 void breakParagraph(std::string_view text, std::size_t from, std::int32_t w, std::int32_t t,
-                    std::vector<std::uint16_t>& out);
+                    std::vector<std::uint32_t>& out);
 
 // Display columns taken by the first `bytes` bytes of a display line.
 std::int32_t columnsOf(std::string_view line, std::size_t bytes, std::int32_t t);

@@ -41,7 +41,7 @@ struct TParagraphStore::Block {
     Text text;
     Offsets start{0};
     Offsets brk{0};
-    std::vector<std::uint16_t> breaks;
+    std::vector<std::uint32_t> breaks;
     // Lazily built from the above (single-threaded, like every store query).
     mutable Offsets lineOff;
     mutable std::vector<std::uint16_t> linePara;
@@ -112,7 +112,7 @@ struct TParagraphStore::Block {
         for (std::size_t j = i + 1; j < start.size(); ++j) start[j] = static_cast<std::uint32_t>(start[j] + delta);
     }
 
-    void setBreaks(std::int32_t i, const std::vector<std::uint16_t>& nb) {
+    void setBreaks(std::int32_t i, const std::vector<std::uint32_t>& nb) {
         dropLineIndex();
         const std::uint32_t old = brk[i + 1] - brk[i];
         const auto at = breaks.begin() + brk[i];
@@ -126,7 +126,7 @@ struct TParagraphStore::Block {
         for (std::size_t j = i + 1; j < brk.size(); ++j) brk[j] = static_cast<std::uint32_t>(brk[j] + delta);
     }
 
-    void insertPara(std::int32_t i, std::string_view t, const std::vector<std::uint16_t>& nb) {
+    void insertPara(std::int32_t i, std::string_view t, const std::vector<std::uint32_t>& nb) {
         dropLineIndex();
         const std::uint32_t s0 = start[i], b0 = brk[i];
         text.insert(s0, t);
@@ -152,7 +152,7 @@ struct TParagraphStore::Block {
     }
 
     // Appends a paragraph at the end (file loading).
-    void appendPara(std::string_view t, const std::vector<std::uint16_t>& nb) {
+    void appendPara(std::string_view t, const std::vector<std::uint32_t>& nb) {
         dropLineIndex();
         text.append(t);
         start.push_back(static_cast<std::uint32_t>(text.size()));

@@ -113,7 +113,7 @@ void TParagraphStore::flushLoadBatch() {
     blk.text.reserve(loadBatchBytes_ + loadBatchBytes_ / 32 + 64);
     blk.start.reserve(loadBatch_.size() + 2);
     blk.brk.reserve(loadBatch_.size() + 2);
-    std::vector<std::uint16_t> nb;
+    std::vector<std::uint32_t> nb;
     for (std::string_view piece : loadBatch_) {
         wrapParagraph(piece, nb);
         blk.appendPara(piece, nb);

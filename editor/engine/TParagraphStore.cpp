@@ -142,7 +142,7 @@ void TParagraphStore::dropBlockIfEmpty(std::size_t b) {
 
 // ---------------------------------------------------------------- raw changes
 
-void TParagraphStore::wrapParagraph(std::string_view text, std::vector<std::uint16_t>& breaks) const {
+void TParagraphStore::wrapParagraph(std::string_view text, std::vector<std::uint32_t>& breaks) const {
     breaks.clear();
     if (!wordWrap_ || text.empty()) return;
     layout::breakParagraph(text, 0, wrapColumn_, tabSize_, breaks);
@@ -160,18 +160,24 @@ void TParagraphStore::rawReplace(ParaNum n, std::int32_t offset, std::int32_t er
         noteChanged(first, first);
         return;
     }
-    // Re-break from the line before the edit; stop at the first new line
-    // start that equals an old one moved by the edit: from there on the text
-    // and so the breaks are the same as before.
+    // Re-break from the last line start whose earlier lines cannot have read
+    // the edited bytes; stop at the first new line start that equals an old
+    // one moved by the edit: from there on the text and so the breaks are the
+    // same as before. Breaking a line reads its bytes up to the wrap column
+    // (at most four bytes a column, a few more to judge a UTF-8 sequence) and
+    // the blanks after its break, which end where the next line starts.
     const std::string_view t = blk.para(at.index);
     const std::int32_t delta = static_cast<std::int32_t>(bytes.size()) - eraseCount;
     const std::uint32_t oldEditEnd = static_cast<std::uint32_t>(offset + eraseCount);
-    std::vector<std::uint16_t> old(blk.breaks.begin() + blk.brk[at.index],
+    std::vector<std::uint32_t> old(blk.breaks.begin() + blk.brk[at.index],
                                    blk.breaks.begin() + blk.brk[at.index + 1]);
-    std::size_t keep = 0;  // old breaks kept as they are (all before the edit's line)
-    while (keep < old.size() && old[keep] <= static_cast<std::uint32_t>(offset)) ++keep;
-    if (keep > 0) --keep;  // the line before the edit is re-broken too
-    std::vector<std::uint16_t> nb(old.begin(), old.begin() + static_cast<std::ptrdiff_t>(keep));
+    const std::int64_t reach = 4 * static_cast<std::int64_t>(wrapColumn_) + 8;
+    // Old breaks kept as they are: those of lines that start far enough before the edit.
+    std::size_t keep = static_cast<std::size_t>(
+        std::lower_bound(old.begin(), old.end(), offset - reach,
+                         [](std::uint32_t b, std::int64_t limit) { return static_cast<std::int64_t>(b) < limit; }) -
+        old.begin());
+    std::vector<std::uint32_t> nb(old.begin(), old.begin() + static_cast<std::ptrdiff_t>(keep));
     std::size_t s = keep == 0 ? 0 : old[keep - 1];
     std::int32_t realignedAt = -1;  // index in nb of the first realigned start
     for (;;) {
@@ -182,11 +188,11 @@ void TParagraphStore::rawReplace(ParaNum n, std::int32_t offset, std::int32_t er
             const auto it = std::lower_bound(old.begin(), old.end(), oldStart);
             if (oldStart >= oldEditEnd && it != old.end() && *it == oldStart) {
                 realignedAt = static_cast<std::int32_t>(nb.size());
-                for (auto j = it; j != old.end(); ++j) nb.push_back(static_cast<std::uint16_t>(*j + delta));
+                for (auto j = it; j != old.end(); ++j) nb.push_back(static_cast<std::uint32_t>(*j + delta));
                 break;
             }
         }
-        nb.push_back(static_cast<std::uint16_t>(next));
+        nb.push_back(static_cast<std::uint32_t>(next));
         s = next;
     }
     blk.setBreaks(at.index, nb);
@@ -214,7 +220,7 @@ void TParagraphStore::rawInsertParagraph(ParaNum before, std::string_view text) 
         b = at.block;
         idx = at.index;
     }
-    std::vector<std::uint16_t> nb;
+    std::vector<std::uint32_t> nb;
     wrapParagraph(text, nb);
     blocks_[b].insertPara(idx, text, nb);
     const std::int32_t lines = 1 + static_cast<std::int32_t>(nb.size());
@@ -245,7 +251,7 @@ std::string TParagraphStore::rawRemoveParagraph(ParaNum n) {
 
 void TParagraphStore::rewrapAll() {
     std::int32_t lines = 0;
-    std::vector<std::uint16_t> nb, all;
+    std::vector<std::uint32_t> nb, all;
     for (Block& blk : blocks_) {
         all.clear();
         for (std::int32_t i = 0; i < blk.paras(); ++i) {
@@ -307,7 +313,7 @@ void TParagraphStore::setByteLimit(std::int64_t v) {
 }
 
 void TParagraphStore::setUndoBufferSize(std::uint32_t v) {
-    if (v > 0xFFFF) return;
+    if (v > TEditUndoBuffer::kMaxSize) return;
     undoSize_ = v;
     undo_ = std::make_unique<TEditUndoBuffer>(undoSize_);
 }
@@ -459,7 +465,7 @@ void TParagraphStore::check() const {
     QM_CHECK(!blocks_.empty());
     QM_CHECK(paraTree_.size() == blocks_.size() + 1 && lineTree_.size() == blocks_.size() + 1);
     std::int64_t paras = 0, lines = 0, bytes = 0;
-    std::vector<std::uint16_t> expect;
+    std::vector<std::uint32_t> expect;
     for (std::size_t b = 0; b < blocks_.size(); ++b) {
         const Block& blk = blocks_[b];
         QM_CHECK(blk.paras() >= 1);

@@ -85,7 +85,7 @@ public:
     std::int64_t ByteLimit() const { return byteLimit_; }
     void setByteLimit(std::int64_t v);            // >= 0
     std::uint32_t UndoBufferSize() const { return undoSize_; }
-    void setUndoBufferSize(std::uint32_t v);      // 16-bit; replaces the buffer, history lost
+    void setUndoBufferSize(std::uint32_t v);      // up to 1 GiB; replaces the buffer, history lost
     bool WordWrap() const { return wordWrap_; }
     void setWordWrap(bool on);
     std::int32_t WrapColumn() const { return wrapColumn_; }
@@ -231,7 +231,7 @@ private:
     std::string rawRemoveParagraph(ParaNum n);
 
     // wrapping
-    void wrapParagraph(std::string_view text, std::vector<std::uint16_t>& breaks) const;
+    void wrapParagraph(std::string_view text, std::vector<std::uint32_t>& breaks) const;
     void rewrapAll();
     void noteChanged(LineNum first, LineNum last);
 

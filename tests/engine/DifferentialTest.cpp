@@ -575,5 +575,8 @@ void runSeeds(unsigned first, unsigned last) {
 }  // namespace
 
 TEST(Differential, ManySeeds) { runSeeds(100, 160); }
+// Once re-wrapped only from the line before an edit, although a line two
+// lines up had read the edited bytes while looking for its break.
+TEST(Differential, EditReachingBackTwoWrappedLines) { runSeeds(3854, 3855); }
 // The long run (thousands of seeds, minutes): --gtest_also_run_disabled_tests.
 TEST(Differential, DISABLED_ManySeedsLong) { runSeeds(1000, 5000); }
