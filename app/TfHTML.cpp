@@ -188,17 +188,11 @@ bool TfHTML::loadFrom(const QString& path) {
                                     Prompter::Icon::Warning);
         return false;
     }
-    if (r.splitLines > 0 || r.droppedLines > 0) {
-        QString text = QStringLiteral("%1 has lines longer than the editor can hold in one line.").arg(path);
-        if (r.splitLines > 0)
-            text += QStringLiteral("\n\n%1 long line(s) were broken into several lines; saving the document "
-                                   "will save them broken.")
-                        .arg(r.splitLines);
-        if (r.droppedLines > 0)
-            text = QStringLiteral("%1 is larger than the editor can hold.\n\n%2 line(s) at its end were not "
-                                  "loaded; saving the document under the same name would lose them.")
-                       .arg(path)
-                       .arg(r.droppedLines);
+    if (r.droppedLines > 0) {
+        const QString text = QStringLiteral("%1 is larger than the editor can hold.\n\n%2 line(s) at its end were not "
+                                            "loaded; saving the document under the same name would lose them.")
+                                 .arg(path)
+                                 .arg(r.droppedLines);
         Prompter::current().message(appTitle(), text, Prompter::Icon::Warning);
     }
     txtHTML_->setModified(false);

@@ -59,9 +59,11 @@ void TextEditor::setLeftColumn(int columns) {
     syncView();
 }
 
+// With wrap on, the wrap column (at most 512); without, 512 columns or the
+// longest paragraph's bytes, so the end of a very long line can be reached.
 int TextEditor::horizontalRange() const {
-    const int range = store_.WordWrap() ? store_.WrapColumn() : store_.ParaLengthLimit();
-    return std::min(range, 512);
+    if (store_.WordWrap()) return std::min(store_.WrapColumn(), 512);
+    return std::max(512, store_.longestParagraph());
 }
 
 void TextEditor::syncView() {

@@ -18,6 +18,7 @@
 #include "LoadArena.h"
 #include "TParagraphStore.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cstdint>
 #include <string>
@@ -45,6 +46,7 @@ struct TParagraphStore::Block {
     // Lazily built from the above (single-threaded, like every store query).
     mutable Offsets lineOff;
     mutable std::vector<std::uint16_t> linePara;
+    mutable std::int32_t longest = -1;  // length of the longest paragraph; -1: not known
 
     std::int32_t paras() const { return static_cast<std::int32_t>(start.size()) - 1; }
     std::int32_t lines() const { return paras() + static_cast<std::int32_t>(breaks.size()); }
@@ -98,6 +100,15 @@ struct TParagraphStore::Block {
     void dropLineIndex() {
         lineOff.clear();
         linePara.clear();
+        longest = -1;
+    }
+
+    std::int32_t longestParagraph() const {
+        if (longest < 0) {
+            longest = 0;
+            for (std::int32_t i = 0; i < paras(); ++i) longest = std::max(longest, length(i));
+        }
+        return longest;
     }
     // Frees the index memory too (a re-wrap may leave the block without breaks).
     void releaseLineIndex() {

@@ -16,7 +16,8 @@ namespace qm {
 
 namespace {
 // Block bounds: small enough that an edit moves little memory, large enough
-// that the index stays short. A single long paragraph may exceed the byte bound.
+// that the index stays short. A paragraph longer than the byte bound is a
+// block of its own.
 constexpr std::int32_t kBlockParas = 256;
 constexpr std::size_t kBlockBytes = 65536;
 }  // namespace
@@ -115,13 +116,36 @@ TParagraphStore::Located TParagraphStore::locateLine(LineNum line, std::int32_t*
 
 std::string_view TParagraphStore::textOf(const Located& at) const { return blocks_[at.block].para(at.index); }
 
+// Too many paragraphs: halves. Too many bytes: cut at the paragraph start
+// nearest the middle of the bytes and again in each half, so a paragraph
+// larger than a block's usual size ends up in a block of its own.
 void TParagraphStore::splitBlockIfLarge(std::size_t b) {
-    Block& blk = blocks_[b];
-    if (blk.paras() > kBlockParas || (blk.text.size() > kBlockBytes && blk.paras() > 1)) {
-        Block tail = blk.splitOff(blk.paras() / 2);
-        blocks_.insert(blocks_.begin() + static_cast<std::ptrdiff_t>(b) + 1, std::move(tail));
-        rebuildIndex();
+    bool split = false;
+    std::vector<std::size_t> todo{b};
+    while (!todo.empty()) {
+        const std::size_t at = todo.back();
+        todo.pop_back();
+        Block& blk = blocks_[at];
+        std::int32_t cut;
+        if (blk.paras() > kBlockParas) {
+            cut = blk.paras() / 2;
+        } else if (blk.text.size() > kBlockBytes && blk.paras() > 1) {
+            const std::uint32_t middle = static_cast<std::uint32_t>(blk.text.size() / 2);
+            cut = static_cast<std::int32_t>(std::lower_bound(blk.start.begin(), blk.start.end(), middle) -
+                                            blk.start.begin());
+            if (cut > 1 && middle - blk.start[cut - 1] < blk.start[cut] - middle) --cut;
+            cut = std::clamp(cut, 1, blk.paras() - 1);
+        } else {
+            continue;
+        }
+        Block tail = blk.splitOff(cut);
+        blocks_.insert(blocks_.begin() + static_cast<std::ptrdiff_t>(at) + 1, std::move(tail));
+        for (std::size_t& t : todo) t += t > at ? 1 : 0;
+        todo.push_back(at);
+        todo.push_back(at + 1);
+        split = true;
     }
+    if (split) rebuildIndex();
 }
 
 void TParagraphStore::dropBlockIfEmpty(std::size_t b) {
@@ -158,6 +182,7 @@ void TParagraphStore::rawReplace(ParaNum n, std::int32_t offset, std::int32_t er
 
     if (!wordWrap_) {
         noteChanged(first, first);
+        splitBlockIfLarge(at.block);
         return;
     }
     // Re-break from the last line start whose earlier lines cannot have read
@@ -207,6 +232,7 @@ void TParagraphStore::rawReplace(ParaNum n, std::int32_t offset, std::int32_t er
         const std::int32_t lastIdx = realignedAt >= 0 ? realignedAt : newLines - 1;
         noteChanged(from, first + std::max<std::int32_t>(lastIdx, static_cast<std::int32_t>(keep)));
     }
+    splitBlockIfLarge(at.block);
 }
 
 void TParagraphStore::rawInsertParagraph(ParaNum before, std::string_view text) {
@@ -363,6 +389,12 @@ std::int32_t TParagraphStore::paragraphLength(ParaNum n) const {
     return static_cast<std::int32_t>(paragraphText(n).size());
 }
 
+std::int32_t TParagraphStore::longestParagraph() const {
+    std::int32_t most = 0;
+    for (const Block& blk : blocks_) most = std::max(most, blk.longestParagraph());
+    return most;
+}
+
 std::int32_t TParagraphStore::paragraphLineCount(ParaNum n) const {
     if (!validPara(n)) return 0;
     const Located at = locate(n);
@@ -469,6 +501,8 @@ void TParagraphStore::check() const {
     for (std::size_t b = 0; b < blocks_.size(); ++b) {
         const Block& blk = blocks_[b];
         QM_CHECK(blk.paras() >= 1);
+        // Only a block of one paragraph goes over the byte bound.
+        QM_CHECK(blk.paras() == 1 || blk.text.size() <= kBlockBytes);
         QM_CHECK(blk.start.size() == blk.brk.size());
         QM_CHECK(blk.start.front() == 0 && blk.brk.front() == 0);
         QM_CHECK(blk.start.back() == blk.text.size());

@@ -64,7 +64,7 @@ struct Model {
     bool modified = false;
     std::vector<Snapshot> undo, redo;
     bool touched = false;  // an edit was applied (even one that left the bytes alike)
-    int paraLengthLimit = 32767;
+    int paraLengthLimit = TParagraphStore::kMaxParaLength;
     std::int64_t paraLimit = 2147483647;
     std::int64_t byteLimit = 2147483647;
 
@@ -212,11 +212,12 @@ struct Config {
     int wrapColumn;
     int tabSize;
     std::uint32_t undoSize;
-    int paraLengthLimit = 32767;
+    int paraLengthLimit = TParagraphStore::kMaxParaLength;
     std::int32_t paraLimit = 2147483647;
     std::int64_t byteLimit = 2147483647;
     int startParas = 0;       // paragraphs of text to begin with (enough for several blocks)
     bool toggleWrap = false;  // layout changes also turn wrapping on and off
+    int hugeEvery = 0;        // every n-th starting paragraph longer than 65,535 bytes
 };
 
 class Runner {
@@ -263,6 +264,8 @@ private:
         m_.p.clear();
         for (int i = 0; i < count; ++i) {
             std::string t = rnd(0, 5) == 0 ? std::string() : randomBytes(rnd(0, 6) == 0 ? 120 : 20, false);
+            if (cfg_.hugeEvery > 0 && i % cfg_.hugeEvery == 1)
+                while (t.size() < 65536) t += randomBytes(4000, false);
             while (!t.empty() && blank(t.back())) t.pop_back();  // insertText keeps them; keep the model simple
             if (i > 0) all += "\r\n";
             all += t;
@@ -574,6 +577,14 @@ void runSeeds(unsigned first, unsigned last) {
 }
 }  // namespace
 
+// Paragraphs longer than 65,535 bytes among short ones, wrapped and not.
+TEST(Differential, HugeParagraphs) {
+    Config c{8, 1500, true, 60, 8, 1u << 20};
+    c.startParas = 12;
+    c.hugeEvery = 4;
+    c.toggleWrap = true;
+    Runner(c).run();
+}
 TEST(Differential, ManySeeds) { runSeeds(100, 160); }
 // Once re-wrapped only from the line before an edit, although a line two
 // lines up had read the edited bytes while looking for its break.
