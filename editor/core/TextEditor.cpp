@@ -191,7 +191,9 @@ std::string TextEditor::selectedText() const {
 // ---- Positions ----
 
 std::int32_t TextEditor::maxCaretPos(ParaNum n) const {
-    if (scrollPastEnd_) return store_.ParaLengthLimit() + 1;
+    // Past the end, but no further than the view scrolls: with paragraphs of
+    // up to a gigabyte, the length limit would let the caret wander off.
+    if (scrollPastEnd_) return std::max(store_.paragraphLength(n), horizontalRange()) + 1;
     return store_.paragraphLength(n) + 1;
 }
 

@@ -7,7 +7,7 @@
 //
 // Invariants: the caret and the selection anchor are positions in the text
 // (with ScrollPastEnd the caret may lie beyond its paragraph's end, never
-// beyond ParaLengthLimit + 1); neither is ever inside a UTF-8 sequence; the
+// beyond the horizontal scroll range + 1); neither is ever inside a UTF-8 sequence; the
 // caret is on the display line that toLinePos gives for it.
 
 #include "EditClipboard.h"
