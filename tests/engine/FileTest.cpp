@@ -1,6 +1,7 @@
 // Loading and saving: line ends, Ctrl+Z, NUL, long lines, backups, links,
 // permissions, and failures that must leave the old file as it was.
 
+#include "DurableFile.h"
 #include "TParagraphStore.h"
 #include "TestSupport.h"
 
@@ -285,6 +286,11 @@ TEST(Files, ReadOnlyFolderWritesAWritableFileInPlace) {
     qmtest::TempDir dir;
     const fs::path folder = dir.file("ro");
     fs::create_directory(folder);
+    // The complete copy goes to the fallback folder, as nothing can be made beside.
+    const fs::path spare = dir.file("spare");
+    fs::create_directory(spare);
+    ::chmod(spare.c_str(), 0777);
+    durable::setDefaultFallbackDir(spare.string());
     const fs::path f = folder / "doc.txt";
     qmtest::writeFile(f, "old\r\n");
     ::chown(f.c_str(), 65534, 65534);
@@ -305,6 +311,8 @@ TEST(Files, ReadOnlyFolderWritesAWritableFileInPlace) {
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(qmtest::readFile(f), "new\r\n");
     EXPECT_TRUE(onlyFiles(folder, {"doc.txt"}));
+    EXPECT_TRUE(fs::is_empty(spare));
+    durable::setDefaultFallbackDir({});
 }
 
 TEST(Files, UnwritableTargetFailsAndLeavesIt) {

@@ -168,7 +168,7 @@ TEST(IniFile, FailedSyncLeavesTheOldFileAndNoTemporary) {
     qmtest::TempDir dir;
     const fs::path file = dir.file("QUILLMAR.INI");
     qmtest::writeFile(file, "[Tags]\r\nCase=Upper\r\n");
-    const HelperRun run = runHelper("strace -o /dev/null -e trace=fsync -e inject=fsync:error=EIO", file, dir);
+    const HelperRun run = runHelper("strace -o /dev/null -e trace=fsync,fdatasync -e inject=fsync,fdatasync:error=EIO", file, dir);
     EXPECT_EQ(run.output, "Unable to write to " + file.string());
     EXPECT_EQ(qmtest::readFile(file), "[Tags]\r\nCase=Upper\r\n");
     EXPECT_EQ(hiddenFiles(dir.path()), 0);
