@@ -178,29 +178,50 @@ std::string folderOf(const std::string& real) {
     return dirPath.empty() ? std::string(".") : dirPath.string();
 }
 
+// Gives the finished copy a name of its own that no earlier copy has.
+int nameCopy(const std::string& tmp, const std::string& where, const std::string& base, std::string& copy) {
+    const std::string stem = (fs::path(where) / (base + kCopyMark + tmp.substr(tmp.size() - kSuffixDigits))).string();
+    for (int k = 0; k < 100; ++k) {
+        copy = k == 0 ? stem : stem + "-" + std::to_string(k);
+        if (::renameat2(AT_FDCWD, tmp.c_str(), AT_FDCWD, copy.c_str(), RENAME_NOREPLACE) == 0) return 0;
+        if (errno == EEXIST) continue;
+        if (errno != EINVAL) return errno;
+        // No exclusive rename on this file system: a second link cannot replace either.
+        if (::link(tmp.c_str(), copy.c_str()) == 0) return ::unlink(tmp.c_str()) == 0 ? 0 : errno;
+        if (errno != EEXIST) return errno;
+    }
+    return EEXIST;
+}
+
 // The complete new bytes, synced, in a file of their own: beside the target
-// when possible, else in the fallback folder. Returns its descriptor (open for
-// reading) or -1 with errno.
+// when possible, else in the fallback folder. They are written under the
+// temporary-name pattern and get the copy's name only once whole, so a killed
+// save never leaves a partial copy that looks complete. Returns its
+// descriptor (open for reading) or -1 with errno.
 int makeSafeCopy(const std::string& dir, const std::string& base, const Producer& produce,
                  const WriteOptions& options, std::string& copy) {
     int err = 0;
     const std::string& fallback = options.fallbackDir.empty() ? defaultFallback() : options.fallbackDir;
     for (const std::string& where : {dir, fallback}) {
         if (where.empty()) continue;
-        const int fd = createUnique(where, base + kCopyMark, copy, O_RDWR);
+        if (where != dir) removeStaleTemporaries(where, base);
+        std::string tmp;
+        const int fd = createUnique(where, tempPrefix(base), tmp, O_RDWR);
         if (fd < 0) {
             err = errno;
             continue;
         }
-        ChunkWriter w(fd, copy);
+        ChunkWriter w(fd, tmp);
         produce(w);
         w.flush();
         err = w.error();
-        if (err == 0) err = fault(Step::Sync, copy, fd);
+        if (err == 0) err = fault(Step::Sync, tmp, fd);
         if (err == 0 && ::fdatasync(fd) != 0) err = errno;
+        if (err == 0) err = nameCopy(tmp, where, base, copy);
         if (err == 0) err = syncFolder(where);
         if (err == 0) return fd;
         ::close(fd);
+        ::unlink(tmp.c_str());
         ::unlink(copy.c_str());
     }
     copy.clear();
