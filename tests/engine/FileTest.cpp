@@ -155,7 +155,23 @@ TEST(Files, LinesBeyondTheParagraphLimitAreCountedAsDropped) {
     const FileResult r = s.LoadFromFile(dir.file("many.txt").string());
     EXPECT_TRUE(r.ok);
     EXPECT_EQ(r.droppedLines, 2);
+    EXPECT_EQ(r.droppedBytes, 6);
     EXPECT_EQ(paras(s), (Lines{"1", "2", ""}));
+}
+
+// A file above the byte limit is refused before a byte is read (it used to be
+// half-loaded, and a save then cut it short).
+TEST(Files, FileAboveTheByteLimitIsRefusedUnread) {
+    qmtest::TempDir dir;
+    TParagraphStore s;
+    s.setByteLimit(10);
+    s.insertBytes(ParaNum(1), ParaPos(1), "kept");
+    const fs::path f = dir.file("big.txt");
+    qmtest::writeFile(f, "0123456789\r\n");
+    const FileResult r = s.LoadFromFile(f.string());
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error, EFBIG);
+    EXPECT_EQ(r.message, f.string() + " is too large to edit (12 bytes; the limit is 10 bytes).");
 }
 
 TEST(Files, MissingFileResetsAndIsNotOpen) {
