@@ -3,6 +3,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QLabel>
+#include <QTabBar>
 #include <algorithm>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -28,6 +29,7 @@ TEST_F(DocumentTest, UnprivilegedReadOnlyFileIsNeverReplacedAndSaveAsIsOffered) 
     doc->txtHTML()->InsertText(std::string_view("new "));
     w->ShowStatus();
     EXPECT_EQ(w->panel("pnlMode")->text(), "Read-only");
+    EXPECT_EQ(w->tabStrip()->tabToolTip(0), qpath(page) + " (read-only)");
 
     prompter->answerConfirm(Prompter::No);
     w->runCommand("FileSave");
