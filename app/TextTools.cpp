@@ -150,7 +150,7 @@ bool ImportURLsfromNetscape(TmdiMain& main, TfURLGrab& grab, TfProgress& progres
             progress.setPercent(8);
             // Already open: OpenDocument says so, and the grab runs on the
             // active document.
-            OpenDocument(main, QString::fromStdString(bookmarks));
+            OpenDocument(main, bookmarks);
             GrabURLsFromDocument(main, activeEditControl(main), grab);
             imported = true;
         }

@@ -12,10 +12,11 @@
 #include <QVBoxLayout>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
+#include <sys/stat.h>
 
 #include "Application.h"
+#include "DurableFile.h"
+#include "FileCommands.h"
 #include "FindReplace.h"
 #include "Paths.h"
 #include "Prompter.h"
@@ -42,6 +43,8 @@ QString fileErrorText(const QString& verb, const QString& path, const qm::FileRe
     return QStringLiteral("Unable to %1 %2.\n\n%3").arg(verb, path, reason);
 }
 
+QString displayPath(const std::string& path) { return QString::fromStdString(path); }
+
 // ---------------------------------------------------------------------------
 
 TfHTML::TfHTML(TmdiMain& main) : main_(main) {
@@ -65,6 +68,8 @@ TfHTML::TfHTML(TmdiMain& main) : main_(main) {
     txtHTML_->setWantTab(true);
     txtHTML_->setMakeBackup(false);
     txtHTML_->editor().store().setUndoBufferSize(texttools::kDocumentUndoBytes);
+    // An unedited save must give back every byte, trailing blanks included.
+    txtHTML_->editor().store().setTrimWhiteSpace(false);
 
     Prefs.SetIniFile("quilopt.ini");
     Prefs.SetIniSect("Edit Window");
@@ -163,38 +168,59 @@ void TfHTML::setCaption(const QString& caption) { setWindowTitle(caption); }
 
 bool TfHTML::isUntitled() const { return caption().left(17) == QLatin1String(kUntitled); }
 
-std::string TfHTML::filePath() const { return caption().toStdString(); }
+std::string TfHTML::filePath() const { return path_.empty() ? caption().toStdString() : path_; }
+
+void TfHTML::setFilePath(const std::string& path) {
+    path_ = path;
+    setCaption(displayPath(path));
+}
 
 // ---------------------------------------------------------------------------
 // Files
 
-bool TfHTML::saveTo(const QString& path) {
-    const qm::FileResult r = txtHTML_->SaveToFile(path.toStdString());
-    if (!r.ok) {
-        // The engine leaves the old file whole; the text stays unsaved here.
-        txtHTML_->setModified(true);
-        Prompter::current().message(appTitle(), fileErrorText(QStringLiteral("save"), path, r),
-                                    Prompter::Icon::Warning);
-        return false;
+bool TfHTML::saveTo(const std::string& path) {
+    const qm::FileResult r = txtHTML_->SaveToFile(path);
+    if (r.ok) {
+        txtHTML_->setModified(false);
+        return true;
     }
-    txtHTML_->setModified(false);
-    return true;
+    // The engine leaves the old file whole (or names the file holding the
+    // text); the text stays unsaved here.
+    txtHTML_->setModified(true);
+    const QString shown = displayPath(path);
+    if (r.readOnly) {
+        const Prompter::Button answer =
+            Prompter::current().confirm(appTitle(), shown + QStringLiteral(" is read-only.\n\nSave it under another name?"),
+                                        Prompter::Yes | Prompter::No, Prompter::Yes);
+        return answer == Prompter::Yes && saveDocumentAs(main_, this);
+    }
+    Prompter::current().message(appTitle(), fileErrorText(QStringLiteral("save"), shown, r), Prompter::Icon::Warning);
+    return false;
 }
 
-bool TfHTML::loadFrom(const QString& path) {
-    const qm::FileResult r = txtHTML_->LoadFromFile(path.toStdString());
+bool TfHTML::loadFrom(const std::string& path) {
+    const qm::FileResult r = txtHTML_->LoadFromFile(path);
+    const QString shown = displayPath(path);
     if (!r.ok) {
-        Prompter::current().message(appTitle(), fileErrorText(QStringLiteral("open"), path, r),
-                                    Prompter::Icon::Warning);
+        // Too large: the reason is the whole sentence.
+        const QString text = r.error == EFBIG ? QString::fromStdString(r.message)
+                                              : fileErrorText(QStringLiteral("open"), shown, r);
+        Prompter::current().message(appTitle(), text, Prompter::Icon::Warning);
         return false;
     }
-    if (r.droppedLines > 0) {
-        const QString text = QStringLiteral("%1 is larger than the editor can hold.\n\n%2 line(s) at its end were not "
-                                            "loaded; saving the document under the same name would lose them.")
-                                 .arg(path)
-                                 .arg(r.droppedLines);
-        Prompter::current().message(appTitle(), text, Prompter::Icon::Warning);
-    }
+    QStringList notes;
+    if (r.droppedLines > 0)
+        notes << QStringLiteral("%1 line(s) (%2 bytes) at its end were not loaded: it is larger than the editor can "
+                                "hold. Saving the document under the same name would lose them.")
+                     .arg(r.droppedLines)
+                     .arg(r.droppedBytes);
+    if (r.looksBinary)
+        notes << QStringLiteral("It looks like a binary file (it has NUL bytes); saving it will rewrite its line ends.");
+    else if (r.lineEndsChange)
+        notes << QStringLiteral("It has CR-only or mixed line ends; saving it will write every line end as CR LF.");
+    if (!notes.isEmpty())
+        Prompter::current().message(appTitle(), shown + QStringLiteral(":\n\n") + notes.join(QStringLiteral("\n\n")),
+                                    Prompter::Icon::Warning);
     txtHTML_->setModified(false);
     return true;
 }
@@ -266,7 +292,8 @@ bool TfHTML::FormQueryClose() {
         Prompter::Yes | Prompter::No | Prompter::Cancel, Prompter::Yes);
     if (answer == Prompter::Cancel) return false;
     if (answer == Prompter::Yes) {
-        QString path = caption();
+        const QString before = caption();
+        std::string path = filePath();
         if (isUntitled()) {
             Prompter::FileRequest req;
             req.caption = QStringLiteral("Save HTML Document As ...");
@@ -274,12 +301,14 @@ bool TfHTML::FormQueryClose() {
             req.filter = QStringLiteral("HTML Document|*.htm|Text File|*.txt|All Files|*.*");
             const QString chosen = Prompter::current().saveFile(req);
             if (chosen.isEmpty()) return false;
-            path = QString::fromStdString(paths::documentIdentity(chosen.toStdString()));
+            path = paths::documentIdentity(chosen.toStdString());
         }
-        // A failed save keeps the window (and the unsaved text) open.
+        // A failed save keeps the window (and the unsaved text) open. A
+        // read-only file may have been saved under another name instead.
+        const std::string named = filePath();
         if (!saveTo(path)) return false;
-        main_.RemovefromTabs(caption());
-        setCaption(path);
+        main_.RemovefromTabs(before);
+        if (filePath() == named) setFilePath(path);
         return true;
     }
     main_.RemovefromTabs(caption());
@@ -445,6 +474,8 @@ long long TfHTML::byteCount() const { return txtHTML_->ByteCount(); }
 
 bool TfHTML::insertMode() const { return txtHTML_->InsertMode(); }
 
+bool TfHTML::readOnly() const { return !isUntitled() && durable::isReadOnly(filePath()); }
+
 // ---------------------------------------------------------------------------
 // Document operations
 
@@ -460,60 +491,41 @@ TfHTML* activeHtmlDocument(TmdiMain& main) {
     return sub ? qobject_cast<TfHTML*>(sub->widget()) : nullptr;
 }
 
-bool IsNotOpen(TmdiMain& main, const QString& path) {
-    const std::string id = paths::documentIdentity(path.toStdString());
+bool IsNotOpen(TmdiMain& main, const std::string& path) {
+    const std::string id = paths::documentIdentity(path);
     for (TfHTML* doc : htmlDocuments(main))
-        if (doc->caption().toStdString() == id) return false;
+        if (doc->filePath() == id) return false;
     return true;
 }
 
-namespace {
-
-// Why a path cannot be opened as a document, or empty when it can.
-QString unreadableReason(const std::string& path) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::file_status st = fs::status(path, ec);
-    if (fs::is_directory(st)) return QStringLiteral("It is a folder, not a file.");
-    if (!fs::is_regular_file(st)) return QStringLiteral("It is not a plain file (a device, pipe or socket).");
-    std::ifstream probe(path, std::ios::binary);
-    if (!probe) return QString::fromLocal8Bit(std::strerror(errno));
-    return {};
-}
-
-}  // namespace
-
-TfHTML* OpenDocument(TmdiMain& main, const QString& path) {
+TfHTML* OpenDocument(TmdiMain& main, const std::string& path) {
     Prompter& prompter = Prompter::current();
+    const QString shown = displayPath(path);
     if (!IsNotOpen(main, path)) {
-        prompter.message(appTitle(), path + QStringLiteral(" is already open."));
+        prompter.message(appTitle(), shown + QStringLiteral(" is already open."));
         return nullptr;
     }
-    const std::string file = path.toStdString();
-    std::error_code ec;
-    if (path.isEmpty() || !std::filesystem::exists(file, ec)) {
-        prompter.message(appTitle(), QStringLiteral("Unable to find ") + path + QStringLiteral("."));
+    struct stat st;
+    if (path.empty() || ::stat(path.c_str(), &st) != 0) {
+        prompter.message(appTitle(), QStringLiteral("Unable to find ") + shown + QStringLiteral("."));
         return nullptr;
     }
-    if (const QString why = unreadableReason(file); !why.isEmpty()) {
-        prompter.message(appTitle(), QStringLiteral("Unable to open %1.\n\n%2").arg(path, why),
-                         Prompter::Icon::Warning);
-        return nullptr;
-    }
-    const QString id = QString::fromStdString(paths::documentIdentity(file));
+    const std::string id = paths::documentIdentity(path);
     TfHTML* doc = TfHTML::create(main);
     doc->txtHTML()->setMakeBackup(main.IniControl().ReadBool("System", "Create Backup", true));
-    doc->setCaption(id);
+    doc->setFilePath(id);
+    // Folders, pipes, devices and files above the size limit are refused
+    // by the one checked read, before a byte is read.
     if (!doc->loadFrom(id)) {
         doc->txtHTML()->setModified(false);
         doc->subWindow()->close();
         return nullptr;
     }
     doc->bringToFront();
-    main.recentFiles().update(id.toStdString());
+    main.recentFiles().update(id);
     main.MRUDisplay();
-    main.TabsUpdate(id);
-    main.SelectTabName(id);
+    main.TabsUpdate(doc->caption());
+    main.SelectTabName(doc->caption());
     return doc;
 }
 

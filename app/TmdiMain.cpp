@@ -68,8 +68,20 @@ QLabel* makePanel(QWidget* parent, int width, const QString& hint, int pointSize
 
 }  // namespace
 
-TmdiMain::TmdiMain(const QStringList& arguments, QWidget* parent)
-    : QMainWindow(parent), iniControl_(std::make_unique<TMegaRegistry>()), arguments_(arguments) {
+namespace {
+
+std::vector<std::string> utf8Paths(const QStringList& list) {
+    std::vector<std::string> out;
+    for (const QString& s : list) out.push_back(s.toStdString());
+    return out;
+}
+
+}  // namespace
+
+TmdiMain::TmdiMain(const QStringList& arguments, QWidget* parent) : TmdiMain(utf8Paths(arguments), parent) {}
+
+TmdiMain::TmdiMain(std::vector<std::string> arguments, QWidget* parent)
+    : QMainWindow(parent), iniControl_(std::make_unique<TMegaRegistry>()), arguments_(std::move(arguments)) {
     setObjectName(QStringLiteral("mdiMain"));
     setWindowTitle(QString::fromUtf8(startup::kMainCaption));
     iniControl_->SetApp("Quillmar HTML Editor Version 2");
@@ -209,7 +221,7 @@ void TmdiMain::addMenuRow(const commands::MenuRow& row) {
             connect(a, &QAction::triggered, this, [this, i] {
                 dispatch([&] {
                     const std::string& entry = recent_.entry(i);
-                    if (!entry.empty() && opener_) opener_(QString::fromStdString(entry));
+                    if (!entry.empty() && opener_) opener_(entry);
                 });
             });
             mruItems_.push_back(a);
@@ -465,7 +477,10 @@ void TmdiMain::ShowStatus() {
     pnlPos->setText(QStringLiteral("%1:%2").arg(doc->caretLine()).arg(doc->caretColumn()));
     pnlPos->repaint();
     pnlSize->setText(QStringLiteral("Bytes: %1").arg(doc->byteCount()));
-    pnlMode->setText(doc->insertMode() ? QStringLiteral("Insert") : QStringLiteral("Overwrite"));
+    // A read-only file is shown where the editing mode is: Save will not replace it.
+    pnlMode->setText(doc->readOnly()     ? QStringLiteral("Read-only")
+                     : doc->insertMode() ? QStringLiteral("Insert")
+                                         : QStringLiteral("Overwrite"));
     pnlApp->setText(userName_);
     pnlPos->repaint();
 }
@@ -502,12 +517,24 @@ void TmdiMain::TabsUpdate(const QString& name) {
         if (TabSet1->tabText(i) == name) return;
     const QSignalBlocker block(TabSet1);
     TabSet1->addTab(name);
+    setTabToolTips();
+}
+
+void TmdiMain::setTabToolTips() {
+    for (QMdiSubWindow* sub : mdiArea_->subWindowList()) {
+        const auto* doc = dynamic_cast<const DocumentStatus*>(sub->widget());
+        const QString name = captionOf(sub);
+        for (int i = 0; i < TabSet1->count(); ++i)
+            if (TabSet1->tabText(i) == name)
+                TabSet1->setTabToolTip(i, doc && doc->readOnly() ? name + QStringLiteral(" (read-only)") : name);
+    }
 }
 
 void TmdiMain::TabsRefresh() {
     const QSignalBlocker block(TabSet1);
     while (TabSet1->count() > 0) TabSet1->removeTab(TabSet1->count() - 1);
     for (QMdiSubWindow* sub : mdiArea_->subWindowList(QMdiArea::CreationOrder)) TabSet1->addTab(captionOf(sub));
+    setTabToolTips();
 }
 
 void TmdiMain::SelectTabName(const QString& name) {
@@ -685,8 +712,8 @@ void TmdiMain::GetCommandLine() {
     dispatch([this] { LoadIniSettings(); });
     if (iniControl_->ReadBool("System", "Open Template", true) && hasHandler("FileNew")) runCommand("FileNew");
     if (opener_) {
-        for (const QString& arg : arguments_) {
-            SetStatusText(QStringLiteral("Opening File : ") + arg + QStringLiteral(" ..."));
+        for (const std::string& arg : arguments_) {
+            SetStatusText(QStringLiteral("Opening File : ") + QString::fromStdString(arg) + QStringLiteral(" ..."));
             dispatch([&] { opener_(arg); });
             SetStatusText(QStringLiteral("Ready ..."));
         }

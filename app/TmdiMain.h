@@ -41,9 +41,11 @@ class TmdiMain : public QMainWindow {
 public:
     using Handler = std::function<void()>;
     using TagInserter = std::function<void(const QString& start, const QString& end)>;
-    using DocumentOpener = std::function<void(const QString& path)>;
+    // Paths are bytes, as the command line and the recent-files list hold them.
+    using DocumentOpener = std::function<void(const std::string& path)>;
 
-    explicit TmdiMain(const QStringList& arguments = {}, QWidget* parent = nullptr);
+    explicit TmdiMain(std::vector<std::string> arguments = {}, QWidget* parent = nullptr);
+    explicit TmdiMain(const QStringList& arguments, QWidget* parent = nullptr);
     ~TmdiMain() override;
 
     // ---- Commands ----
@@ -94,6 +96,8 @@ public:
     // ---- Tab strip: one tab per document, its text the caption ----
     void TabsUpdate(const QString& name);
     void TabsRefresh();
+    // Each tab's tooltip: the document's path, and whether it is read-only.
+    void setTabToolTips();
     void SelectTabName(const QString& name);
     void RemovefromTabs(const QString& name);
     void DisplayTabName();
@@ -164,7 +168,7 @@ private:
     void setStatusLine(const QString& caption);
 
     std::unique_ptr<TMegaRegistry> iniControl_;
-    QStringList arguments_;
+    std::vector<std::string> arguments_;
     QString userName_;
     RecentFiles recent_;
     bool startUpScheduled_ = false;

@@ -57,6 +57,11 @@ struct FileResult {
     int error = 0;              // errno of the failing call when !ok
     std::string message;        // readable description when !ok
     std::int64_t droppedLines = 0;  // load: lines beyond ParaLimit / ByteLimit, not loaded
+    std::int64_t droppedBytes = 0;  // load: the bytes of those lines, line ends included
+    bool lineEndsChange = false;    // load: CR-only or mixed line ends, which a save rewrites
+    bool looksBinary = false;       // load: NUL bytes in the first 8 KB
+    bool readOnly = false;          // save: the file is read-only and was not touched
+    std::string heldIn;             // save failed: a file that holds the complete new text
 };
 
 // Result of one undo or redo step.

@@ -57,6 +57,76 @@ TEST_F(DocumentTest, OpenRefusesRepeatedMissingAndUnreadablePaths) {
     EXPECT_EQ(w->mdiArea()->subWindowList().size(), 1);
 }
 
+// Ctrl+S on an unedited file changes no byte: trailing blanks used to be
+// trimmed on load and lost.
+TEST_F(DocumentTest, UneditedSaveIsByteIdentical) {
+    auto w = startWired();
+    const std::string bytes = "<p>x</p>  \r\n\tindented\t\r\n   \r\nend \r\n";
+    const QString page = makeFile("blanks.html", bytes);
+    TfHTML* doc = OpenDocument(*w, page);
+    ASSERT_NE(doc, nullptr);
+    w->runCommand("FileSave");
+    EXPECT_EQ(qmtest::readFile(page.toStdString()), bytes);
+}
+
+// One plain warning when a save would rewrite line ends; nothing is changed
+// until the user saves.
+TEST_F(DocumentTest, LineEndsASaveWouldRewriteAreWarnedOnceOnOpen) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        const char* warning;  // nullptr: none
+    };
+    const Case cases[] = {
+        {"lf.htm", "a\nb\n", nullptr},
+        {"crlf.htm", "a\r\nb\r\n", nullptr},
+        {"cr.htm", "a\rb\r", "It has CR-only or mixed line ends; saving it will write every line end as CR LF."},
+        {"mixed.htm", "a\r\nb\n", "It has CR-only or mixed line ends; saving it will write every line end as CR LF."},
+        {"nul.htm", std::string("a\0b\n", 4),
+         "It looks like a binary file (it has NUL bytes); saving it will rewrite its line ends."},
+    };
+    auto w = startWired();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = makeFile(c.name, c.bytes);
+        const qsizetype before = prompter->texts().size();
+        TfHTML* doc = OpenDocument(*w, path);
+        ASSERT_NE(doc, nullptr);
+        const QStringList shown = prompter->texts().mid(before);
+        if (c.warning) {
+            EXPECT_EQ(shown, QStringList{path + ":\n\n" + c.warning});
+        } else {
+            EXPECT_TRUE(shown.isEmpty()) << shown.join("; ").toStdString();
+        }
+        EXPECT_FALSE(doc->txtHTML()->Modified());
+        EXPECT_EQ(qmtest::readFile(path.toStdString()), c.bytes);
+    }
+}
+
+// Save As through a linked folder and Open through the real one name one
+// document (it used to open twice).
+TEST_F(DocumentTest, LinkedFolderGivesOneIdentityOnSaveAsOpenAndClose) {
+    auto w = startWired();
+    fs::create_directory(dir.file("real"));
+    fs::create_directory_symlink(dir.file("real"), dir.file("linked"));
+    TfHTML* doc = FileNew(*w);
+    doc->txtHTML()->InsertText(std::string_view("x"));
+    prompter->answerSave(qpath(dir.file("linked") / "page.html"));
+    w->runCommand("FileSaveAs");
+    const std::string real = (fs::canonical(dir.file("real")) / "page.html").string();
+    EXPECT_EQ(doc->filePath(), real);
+    EXPECT_EQ(OpenDocument(*w, qpath(dir.file("real") / "page.html")), nullptr);
+    EXPECT_EQ(prompter->lastText(), qpath(dir.file("real") / "page.html") + " is already open.");
+
+    // The close prompt names an untitled document the same way.
+    TfHTML* other = FileNew(*w);
+    other->txtHTML()->InsertText(std::string_view("y"));
+    prompter->answerConfirm(Prompter::Yes);
+    prompter->answerSave(qpath(dir.file("linked") / "other.html"));
+    ASSERT_TRUE(other->FormQueryClose());
+    EXPECT_EQ(other->filePath(), (fs::canonical(dir.file("real")) / "other.html").string());
+}
+
 TEST_F(DocumentTest, CommandLineFilesOpenOnceAndMissingOnesAreReported) {
     const QString a = makeFile("a.htm", "a\r\n");
     const QString missing = qpath(dir.file("gone.htm"));

@@ -167,7 +167,8 @@ TEST_F(MainWindowTest, StartUpRunsTheDocumentHooksInOrder) {
     QStringList calls;
     auto w = std::make_unique<TmdiMain>(QStringList{"/a.html", "/b.html"});
     w->setHandler("FileNew", [&] { calls << "new"; });
-    w->setDocumentOpener([&](const QString& p) {
+    w->setDocumentOpener([&](const std::string& bytes) {
+        const QString p = QString::fromStdString(bytes);
         calls << "open " + p + " [" + w->statusText() + "]";
         if (p == "/a.html") throw std::runtime_error("cannot open");
     });

@@ -1,6 +1,7 @@
 // Loading and saving: line ends, Ctrl+Z, NUL, long lines, backups, links,
 // permissions, and failures that must leave the old file as it was.
 
+#include "DurableFile.h"
 #include "TParagraphStore.h"
 #include "TestSupport.h"
 
@@ -191,7 +192,23 @@ TEST(Files, LinesBeyondTheParagraphLimitAreCountedAsDropped) {
     const FileResult r = s.LoadFromFile(dir.file("many.txt").string());
     EXPECT_TRUE(r.ok);
     EXPECT_EQ(r.droppedLines, 2);
+    EXPECT_EQ(r.droppedBytes, 6);
     EXPECT_EQ(paras(s), (Lines{"1", "2", ""}));
+}
+
+// A file above the byte limit is refused before a byte is read (it used to be
+// half-loaded, and a save then cut it short).
+TEST(Files, FileAboveTheByteLimitIsRefusedUnread) {
+    qmtest::TempDir dir;
+    TParagraphStore s;
+    s.setByteLimit(10);
+    s.insertBytes(ParaNum(1), ParaPos(1), "kept");
+    const fs::path f = dir.file("big.txt");
+    qmtest::writeFile(f, "0123456789\r\n");
+    const FileResult r = s.LoadFromFile(f.string());
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error, EFBIG);
+    EXPECT_EQ(r.message, f.string() + " is too large to edit (12 bytes; the limit is 10 bytes).");
 }
 
 TEST(Files, MissingFileResetsAndIsNotOpen) {
@@ -322,6 +339,11 @@ TEST(Files, ReadOnlyFolderWritesAWritableFileInPlace) {
     qmtest::TempDir dir;
     const fs::path folder = dir.file("ro");
     fs::create_directory(folder);
+    // The complete copy goes to the fallback folder, as nothing can be made beside.
+    const fs::path spare = dir.file("spare");
+    fs::create_directory(spare);
+    ::chmod(spare.c_str(), 0777);
+    durable::setDefaultFallbackDir(spare.string());
     const fs::path f = folder / "doc.txt";
     qmtest::writeFile(f, "old\r\n");
     ::chown(f.c_str(), 65534, 65534);
@@ -342,6 +364,8 @@ TEST(Files, ReadOnlyFolderWritesAWritableFileInPlace) {
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(qmtest::readFile(f), "new\r\n");
     EXPECT_TRUE(onlyFiles(folder, {"doc.txt"}));
+    EXPECT_TRUE(fs::is_empty(spare));
+    durable::setDefaultFallbackDir({});
 }
 
 TEST(Files, UnwritableTargetFailsAndLeavesIt) {
