@@ -158,6 +158,19 @@ TEST_F(DocumentTest, CancelWhileTheMainWindowClosesKeepsEverythingOpen) {
     EXPECT_EQ(prompter->shown().size(), 4);
 }
 
+// Closing the window by the window manager used to lose the recent files.
+TEST_F(DocumentTest, TheCloseBoxWritesTheRecentFilesBeforeAnyPromptCancels) {
+    auto w = startWired();
+    TfHTML* doc = OpenDocument(*w, makeFile("page.html", "<P>x</P>\r\n"));
+    ASSERT_NE(doc, nullptr);
+    doc->txtHTML()->InsertText(std::string_view("y"));
+    prompter->answerConfirm(Prompter::Cancel);
+    EXPECT_FALSE(w->close());
+    EXPECT_EQ(iniValue("MRU", "0"), doc->caption().toStdString());
+    prompter->answerConfirm(Prompter::No);
+    EXPECT_TRUE(w->close());
+}
+
 TEST_F(DocumentTest, FindAgainInASecondWindowUsesTheTextSearchedInTheFirst) {
     auto w = startWired();
     TfHTML* a = FileNew(*w);
@@ -312,7 +325,7 @@ TEST_F(DocumentTest, DropAndPopupRepeatInsertTheLastTagPairAtTheSelection) {
     doc->txtHTML()->SetCaret(1, 1);
     QAction* repeat = nullptr;
     for (QAction* a : doc->popupMenu()->actions())
-        if (a->text() == "Repeat &Last Tag") repeat = a;
+        if (a->text().startsWith("Repeat &Last Tag\t")) repeat = a;
     ASSERT_NE(repeat, nullptr);
     repeat->trigger();
     EXPECT_EQ(textOf(doc), "<B></B><B>word</B>");

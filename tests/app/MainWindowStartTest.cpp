@@ -1,6 +1,7 @@
 // Start-up and leaving: what is read, what is shown, what is written by
-// File > Exit and what the close box leaves alone.
+// File > Exit and by the close box.
 
+#include <QApplication>
 #include <QLabel>
 #include <QSignalSpy>
 #include <stdexcept>
@@ -65,7 +66,7 @@ TEST_F(MainWindowTest, ExitWhileMinimisedStartsMaximisedNextTime) {
     EXPECT_TRUE(w->windowState() & Qt::WindowMaximized);
 }
 
-TEST_F(MainWindowTest, ExitKeepsAHiddenToolbarHiddenButTheCloseBoxWritesNothing) {
+TEST_F(MainWindowTest, ExitAndTheCloseBoxBothKeepTheToolbarState) {
     {
         auto w = start();
         item(*w, {"&View", "&List Toolbar"})->trigger();
@@ -88,15 +89,28 @@ TEST_F(MainWindowTest, ExitKeepsAHiddenToolbarHiddenButTheCloseBoxWritesNothing)
         EXPECT_FALSE(w->toolbar("ListToolBar")->isVisible());
         EXPECT_FALSE(item(*w, {"&View", "&List Toolbar"})->isChecked());
         EXPECT_TRUE(w->toolbar("TableToolBar")->isVisible());
-        // Show it again and leave through the close box: nothing is written.
+        // Show it again and leave through the close box, as the window
+        // manager closes a window: that is leaving, and it is kept too.
         item(*w, {"&View", "&List Toolbar"})->trigger();
         EXPECT_TRUE(w->toolbar("ListToolBar")->isVisible());
-        const std::string before = iniText();
         EXPECT_TRUE(w->close());
-        EXPECT_EQ(iniText(), before);
+        EXPECT_EQ(iniValue("Application Options", "List ToolBar"), "1");
     }
     auto w = start();
-    EXPECT_FALSE(w->toolbar("ListToolBar")->isVisible());
+    EXPECT_TRUE(w->toolbar("ListToolBar")->isVisible());
+}
+
+// The help window used to stay open after File > Exit, and the program with it.
+TEST_F(MainWindowTest, ExitClosesEveryWindowOfTheProgram) {
+    auto w = start();
+    w->runCommand("HelpContents");
+    QStringList shown;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top != w.get()) shown << top->metaObject()->className();
+    EXPECT_EQ(shown, QStringList{"HelpWindow"});
+    w->runCommand("FileExit");
+    for (QWidget* top : QApplication::topLevelWidgets())
+        EXPECT_FALSE(top->isVisible()) << top->metaObject()->className();
 }
 
 TEST_F(MainWindowTest, ToggleButtonViewItemAndToolbarMoveTogether) {
