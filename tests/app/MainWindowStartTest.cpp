@@ -7,14 +7,18 @@
 #include <stdexcept>
 #include <QMenu>
 #include <QTabBar>
+#include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <filesystem>
+#include <functional>
 
 #include "CommandTable.h"
 #include "MainWindowFixture.h"
 #include "Paths.h"
 #include "RecordingHooks.h"
 #include "TestSupport.h"
+#include "TfrmTitle.h"
 
 namespace fs = std::filesystem;
 
@@ -111,6 +115,27 @@ TEST_F(MainWindowTest, ExitClosesEveryWindowOfTheProgram) {
     w->runCommand("FileExit");
     for (QWidget* top : QApplication::topLevelWidgets())
         EXPECT_FALSE(top->isVisible()) << top->metaObject()->className();
+}
+
+TEST_F(MainWindowTest, SplashClosesByItselfOrAtOnceOnAKeyOrClick) {
+    {
+        TfrmTitle title;
+        QTimer::singleShot(10 * TfrmTitle::kShowMs, &title, &QDialog::reject);  // a splash that stays
+        EXPECT_EQ(title.exec(), QDialog::Accepted);
+    }
+    const std::function<void(QWidget*)> answers[] = {
+        [](QWidget* t) { QTest::keyClick(t, Qt::Key_A); },
+        [](QWidget* t) { QTest::keyClick(t, Qt::Key_Escape); },
+        [](QWidget* t) { QTest::mouseClick(t, Qt::LeftButton, {}, QPoint(5, 5)); },
+    };
+    for (const auto& answer : answers) {
+        TfrmTitle title;
+        title.show();
+        QTest::keyClick(&title, Qt::Key_Shift);  // a modifier alone is no answer
+        EXPECT_TRUE(title.isVisible());
+        answer(&title);
+        EXPECT_FALSE(title.isVisible());
+    }
 }
 
 TEST_F(MainWindowTest, ToggleButtonViewItemAndToolbarMoveTogether) {

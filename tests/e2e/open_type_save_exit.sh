@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Starts the real quillmar with a file on the command line on a private Xvfb
-# display (fresh settings and data folders), closes the splash with Enter,
-# types into the document, saves with Ctrl+S, leaves with File > Exit
-# (Alt+F, x) and compares the saved bytes, the backup and the settings
+# display (fresh settings and data folders), waits for the splash to close by
+# itself, types into the document, saves with Ctrl+S, opens help (F1),
+# leaves with File > Exit (Alt+F, x) and compares the saved bytes, the backup and the settings
 # written at exit with what a user expects.
 # Usage: open_type_save_exit.sh <quillmar binary>
 set -uo pipefail
@@ -59,12 +59,13 @@ window() {
 }
 
 splash="$(window '^Quillmar HTML Editor$')" || fail "no splash window"
-sleep 0.3
-xdotool windowfocus --sync "$splash" key Return
+# The splash goes by itself after about two seconds.
+for _ in $(seq 50); do xdotool search --onlyvisible --name '^Quillmar HTML Editor$' >/dev/null 2>&1 || break; sleep 0.1; done
+xdotool search --onlyvisible --name '^Quillmar HTML Editor$' >/dev/null 2>&1 && fail "the splash did not close by itself"
 main="$(window '^Quillmar Pro HTML Editor')" || fail "no main window"
-# Document windows live inside the main window (no X windows of their own):
-# give start-up time to open the file.
-sleep 1.5
+# Document windows live inside the main window (no X windows of their own);
+# the file was opened while the splash showed.
+sleep 0.5
 xdotool windowfocus --sync "$main"
 
 # The document opened last is active with the caret at 1:1.
@@ -81,6 +82,10 @@ sleep 0.2
 xdotool key ctrl+s
 sleep 0.3
 
+# Help opens a window of its own; leaving must close it too.
+xdotool key F1
+window '^Quillmar Help' >/dev/null || fail "F1 opened no help window"
+xdotool windowfocus --sync "$main"
 xdotool key alt+f
 sleep 0.3
 xdotool key x
