@@ -7,6 +7,8 @@
 #include <QMenu>
 #include <QProcess>
 #include <QTest>
+#include <functional>
+#include <map>
 
 #include "CommandTable.h"
 #include "DocumentFixture.h"
@@ -63,13 +65,15 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == doc->txtHTML(); }, 3000));
     }
 
-    // Presses the key through the X server and lets the events arrive.
+    // Presses the key through the X server and lets the events arrive: until
+    // done() holds (at most two seconds), then a little more, in which a
+    // second command would arrive.
     void press(const QKeySequence& key, const std::function<bool()>& done) {
         const QString name = xdotoolName(key[0]);
         ASSERT_FALSE(name.isEmpty()) << "no xdotool name for " << key.toString().toStdString();
         ASSERT_EQ(QProcess::execute("xdotool", {"key", name}), 0);
         (void)QTest::qWaitFor(done, 2000);  // a key that reaches nothing fails below
-        QTest::qWait(30);  // a second command would arrive now
+        QTest::qWait(30);
     }
 
     std::unique_ptr<TmdiMain> w;
@@ -90,7 +94,8 @@ TEST_F(KeysOnX11Test, CtrlShiftDigitsInsertHeadingsAndTheOtherDigitsStayMarkers)
     c->ClearAll();
     c->InsertText(std::string_view("abc\r\ndef"));
     c->SetCaret(1, 3);
-    press(QKeySequence("Ctrl+Shift+7"), [] { return false; });
+    press(QKeySequence("Ctrl+Shift+7"), [] { return true; });  // nothing to see until it is used
+    QTest::qWait(200);
     c->SetCaret(2, 1);
     int column = 0;
     press(QKeySequence("Ctrl+7"), [&] { return c->GetCaret(column) == 1; });
