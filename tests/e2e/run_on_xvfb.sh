@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs a test program on its own Xvfb display with the xcb platform, so Qt
 # sees key presses as a real X server delivers them (xdotool sends them).
+# Xvfb picks a display number nobody uses, so two runs never share one.
 # Skips (77) when Xvfb or xdotool is missing.
 # Usage: run_on_xvfb.sh <program> [arguments...]
 set -uo pipefail
