@@ -76,6 +76,7 @@ protected:
         QTest::qWait(30);
     }
 
+    QStringList ran;  // outlives the window, whose commands record here
     std::unique_ptr<TmdiMain> w;
     TfHTML* doc = nullptr;
 };
@@ -108,7 +109,6 @@ TEST_F(KeysOnX11Test, CtrlShiftDigitsInsertHeadingsAndTheOtherDigitsStayMarkers)
 // second owner (two owners make Qt run neither), not nothing.
 TEST_F(KeysOnX11Test, EveryMenuKeyReachesExactlyItsOwnCommand) {
     startWithDocument();
-    QStringList ran;
     // Each command records its name instead of running, so no command
     // changes what the next key meets; tag rows record their texts.
     for (const commands::MenuRow& row : commands::menuRows()) {
@@ -116,14 +116,14 @@ TEST_F(KeysOnX11Test, EveryMenuKeyReachesExactlyItsOwnCommand) {
             row.kind == commands::RowKind::Submenu || row.kind == commands::RowKind::Tag)
             continue;
         const QString name = qs(row.handler);
-        w->setHandler(row.handler, [&ran, name] { ran << name; });
+        w->setHandler(row.handler, [this, name] { ran << name; });
     }
-    w->setTagInserter([&ran](const QString& start, const QString& end) { ran << start + end; });
+    w->setTagInserter([this](const QString& start, const QString& end) { ran << start + end; });
     QMenu* gotoMenu = w->topMenu(QStringLiteral("&Edit|&Goto"));
     ASSERT_NE(gotoMenu, nullptr);
-    QObject::connect(gotoMenu, &QMenu::aboutToShow, [&ran] { ran << "&Goto menu"; });
+    QObject::connect(gotoMenu, &QMenu::aboutToShow, [this] { ran << "&Goto menu"; });
     for (QAction* a : doc->searchMenu()->actions())
-        QObject::connect(a, &QAction::triggered, [&ran, a] { ran << a->objectName(); });
+        QObject::connect(a, &QAction::triggered, [this, a] { ran << a->objectName(); });
 
     // Find Again is enabled once a search has found something; then its key
     // used to be ambiguous with Set Bookmark 3's.
