@@ -124,37 +124,52 @@ void TfHTML::createMenus() {
     // The keys are given to the menu only while it is merged into the main
     // window (see Wiring), so two documents never claim the same key.
     find->setProperty("qmKey", QStringLiteral("Ctrl+F"));
-    findAgain_->setProperty("qmKey", QStringLiteral("Ctrl+F3"));
+    // Ctrl+F3 is Set Bookmark 3's (see the command table).
+    findAgain_->setProperty("qmKey", QStringLiteral("Shift+F3"));
     replace->setProperty("qmKey", QStringLiteral("Ctrl+R"));
 
     popup_ = new QMenu(this);
     popup_->setObjectName(QStringLiteral("PopupMenu1"));
-    act(popup_, QStringLiteral("&Undo"), [this] {
+    // The pop-up claims no key of its own (the menu bar owns them, and a
+    // second owner would make each key ambiguous); its key column shows the
+    // keys that run the same command from the menu bar.
+    auto shownKeys = [this](const char* handler) {
+        const QAction* item = main_.menuAction(handler);
+        return item ? keysText(item->shortcuts()) : QString();
+    };
+    auto popupItem = [&](const QString& text, const QString& keys, auto fn) {
+        return act(popup_, keys.isEmpty() ? text : text + u'\t' + keys, fn);
+    };
+    popupItem(QStringLiteral("&Undo"), shownKeys("EditUndo"), [this] {
         txtHTML_->Undo();
         txtHTML_->setModified(true);
     });
-    act(popup_, QStringLiteral("&ReDo"), [this] {
+    popupItem(QStringLiteral("&ReDo"), shownKeys("EditRedoClick"), [this] {
         txtHTML_->Redo();
         txtHTML_->setModified(true);
     });
     popup_->addSeparator();
-    act(popup_, QStringLiteral("Repeat &Last Tag"), [this] {
+    popupItem(QStringLiteral("Repeat &Last Tag"), shownKeys("RepeatLastTag1Click"), [this] {
         const TagPair pair = lastTagPair();
         InsertTag(main_, txtHTML_, pair.start, pair.end);
     });
     popup_->addSeparator();
-    act(popup_, QStringLiteral("Cu&t"), [this] {
+    popupItem(QStringLiteral("Cu&t"), shownKeys("EditCut"), [this] {
         txtHTML_->CutToClipboard();
         txtHTML_->setModified(true);
     });
-    act(popup_, QStringLiteral("&Copy"), [this] { txtHTML_->CopyToClipboard(); });
-    act(popup_, QStringLiteral("&Paste"), [this] {
+    popupItem(QStringLiteral("&Copy"), shownKeys("EditCopy"), [this] { txtHTML_->CopyToClipboard(); });
+    popupItem(QStringLiteral("&Paste"), shownKeys("EditPaste"), [this] {
         txtHTML_->PasteFromClipboard();
         txtHTML_->setModified(true);
     });
     popup_->addSeparator();
-    act(popup_, QStringLiteral("Find ..."), [this] { Find1Click(); });
-    act(popup_, QStringLiteral("Replace ..."), [this] { Replace1Click(); });
+    const auto searchKey = [](const QAction* a) {
+        return QKeySequence(a->property("qmKey").toString(), QKeySequence::PortableText)
+            .toString(QKeySequence::NativeText);
+    };
+    popupItem(QStringLiteral("Find ..."), searchKey(find), [this] { Find1Click(); });
+    popupItem(QStringLiteral("Replace ..."), searchKey(replace), [this] { Replace1Click(); });
 }
 
 QMdiSubWindow* TfHTML::subWindow() const { return qobject_cast<QMdiSubWindow*>(parentWidget()); }

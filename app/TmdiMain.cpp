@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "Application.h"
 #include "CommandTable.h"
@@ -53,6 +54,8 @@ QString captionOf(const QMdiSubWindow* sub) {
 
 QLabel* makePanel(QWidget* parent, int width, const QString& hint, int pointSize) {
     auto* l = new QLabel(parent);
+    // Panels show tags and the user's name as written, never as markup.
+    l->setTextFormat(Qt::PlainText);
     l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     l->setLineWidth(1);
     if (width > 0) l->setFixedWidth(width);
@@ -77,6 +80,12 @@ std::vector<std::string> utf8Paths(const QStringList& list) {
 }
 
 }  // namespace
+
+QString keysText(const QList<QKeySequence>& keys) {
+    QStringList shown;
+    for (const QKeySequence& k : keys) shown << k.toString(QKeySequence::NativeText);
+    return shown.join(QStringLiteral(" / "));
+}
 
 TmdiMain::TmdiMain(const QStringList& arguments, QWidget* parent) : TmdiMain(utf8Paths(arguments), parent) {}
 
@@ -167,7 +176,13 @@ void TmdiMain::createActions() {
             continue;
         auto* a = new QAction(qs(row.caption), this);
         a->setObjectName(qs(row.handler));
-        if (!row.shortcut.empty()) a->setShortcut(QKeySequence(qs(row.shortcut), QKeySequence::PortableText));
+        if (!row.shortcut.empty()) {
+            const QList<QKeySequence> keys = QKeySequence::listFromString(qs(row.shortcut), QKeySequence::PortableText);
+            a->setShortcuts(keys);
+            // A menu shows only the first key; an item with more shows them
+            // all in its key column (the text after the tab).
+            if (keys.size() > 1) a->setText(qs(row.caption) + u'\t' + keysText(keys));
+        }
         a->setStatusTip(QString::fromStdString(commands::menuHint(row)));
         if (row.kind == commands::RowKind::Check) {
             a->setCheckable(true);
@@ -328,6 +343,7 @@ void TmdiMain::createStatusBar() {
     bar->setMinimumHeight(26);
     StatusLine = new StatusLineLabel(bar);
     StatusLine->setObjectName(QStringLiteral("StatusLine"));
+    StatusLine->setTextFormat(Qt::PlainText);
     StatusLine->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     StatusLine->setFixedWidth(194);
     QFont f = StatusLine->font();
@@ -570,8 +586,9 @@ void TmdiMain::DisplayTabName() {
 }
 
 void TmdiMain::settleDocumentKeys(QMdiSubWindow* sub) {
-    // A child window's system menu claims Ctrl+F4 (close); two owners make a
-    // key ambiguous in Qt and neither fires, so the menu bar keeps its keys.
+    // A child window's system menu claims Ctrl+F4 and Ctrl+W (close); two
+    // owners make a key ambiguous in Qt and neither fires, so the menu bar
+    // keeps every key any of its items has.
     QMenu* system = sub->systemMenu();
     if (!system) return;
     for (QAction* a : system->actions()) {
@@ -579,7 +596,7 @@ void TmdiMain::settleDocumentKeys(QMdiSubWindow* sub) {
         for (const QKeySequence& k : a->shortcuts()) {
             bool taken = false;
             for (const auto& [handler, mine] : actions_)
-                if (mine->shortcut() == k) taken = true;
+                if (mine->shortcuts().contains(k)) taken = true;
             if (!taken) keep << k;
         }
         if (keep.size() != a->shortcuts().size()) a->setShortcuts(keep);
@@ -697,8 +714,9 @@ void TmdiMain::showEvent(QShowEvent* e) {
     }
 }
 
-void TmdiMain::showSplash() {
+void TmdiMain::showSplash(const std::function<void()>& whileShown) {
     TfrmTitle title(this);
+    QTimer::singleShot(0, &title, whileShown);
     runModal(title);
 }
 
@@ -708,16 +726,24 @@ void TmdiMain::GetCommandLine() {
     dispatch([] { HelpSystem::current().setHelpFile(QStringLiteral("quillmar.hlp")); });
     userName_ = QString::fromStdString(
         iniControl_->ReadString(kHeader, "User Name", startup::kPlaceholderUserName));
-    dispatch([this] { showSplash(); });
-    dispatch([this] { LoadIniSettings(); });
-    if (iniControl_->ReadBool("System", "Open Template", true) && hasHandler("FileNew")) runCommand("FileNew");
-    if (opener_) {
-        for (const std::string& arg : arguments_) {
-            SetStatusText(QStringLiteral("Opening File : ") + QString::fromStdString(arg) + QStringLiteral(" ..."));
-            dispatch([&] { opener_(arg); });
-            SetStatusText(QStringLiteral("Ready ..."));
+    // The settings, the first document and the command-line files load while
+    // the splash shows, so the user does not wait twice; they run after it
+    // when it closed before its first turn of events.
+    bool loaded = false;
+    const auto load = [this, &loaded] {
+        if (std::exchange(loaded, true)) return;
+        dispatch([this] { LoadIniSettings(); });
+        if (iniControl_->ReadBool("System", "Open Template", true) && hasHandler("FileNew")) runCommand("FileNew");
+        if (opener_) {
+            for (const std::string& arg : arguments_) {
+                SetStatusText(QStringLiteral("Opening File : ") + QString::fromStdString(arg) + QStringLiteral(" ..."));
+                dispatch([&] { opener_(arg); });
+                SetStatusText(QStringLiteral("Ready ..."));
+            }
         }
-    }
+    };
+    dispatch([&] { showSplash(load); });
+    load();
     if (iniControl_->ReadBool("Start Options", "Tips", true) && tips_) dispatch([this] { tips_(); });
     dispatch([this] {
         const std::string stored = iniControl_->ReadString(kOptions, "Startup Directory", paths::homeDir().string());
@@ -801,13 +827,17 @@ void TmdiMain::doIniSettings() {
     SetStatusText(QStringLiteral("Ready ..."));
 }
 
-void TmdiMain::FileExit() {
-    doIniSettings();
-    for (int i = 0; i < RecentFiles::kCount; ++i) iniControl_->WriteString("MRU", std::to_string(i), recent_.entry(i));
-    close();
-}
+void TmdiMain::FileExit() { close(); }
 
 void TmdiMain::closeEvent(QCloseEvent* e) {
+    // Leaving by the window manager (close box, logout) is leaving by
+    // File > Exit: the settings and recent files are written first, and a
+    // cancelled save prompt keeps the program running with them written.
+    dispatch([this] {
+        doIniSettings();
+        for (int i = 0; i < RecentFiles::kCount; ++i)
+            iniControl_->WriteString("MRU", std::to_string(i), recent_.entry(i));
+    });
     // Every document is asked to close (its save prompt may refuse); one
     // refusal keeps the program and every document open.
     if (closeQuery_ && !closeQuery_()) {
@@ -820,4 +850,8 @@ void TmdiMain::closeEvent(QCloseEvent* e) {
         return;
     }
     e->accept();
+    // Windows of their own (help, tool windows) go with the main window, so
+    // the last window closes and the program ends.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this && w->isVisible()) w->close();
 }

@@ -8,6 +8,7 @@
 // install theirs through setHandler. An item whose handler is not installed
 // is disabled.
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
@@ -35,6 +36,9 @@ class TMegaRegistry;
 namespace commands {
 struct MenuRow;
 }
+
+// Keys as a menu's key column shows them: "Ctrl+U / Ctrl+Z".
+QString keysText(const QList<QKeySequence>& keys);
 
 class TmdiMain : public QMainWindow {
     Q_OBJECT
@@ -113,7 +117,8 @@ public:
     void GetCommandLine();
     bool startUpDone() const { return startUpDone_; }
 
-    // Writes the settings, then closes the window.
+    // Closes the window; closing by any means writes the settings and the
+    // recent files first (closeEvent).
     void FileExit();
     void AppException(const QString& what);
 
@@ -147,7 +152,8 @@ private:
     void SaveWindowPlacement();
     void LoadToolbarState();
     void SaveToolbarState();
-    void showSplash();
+    // Runs whileShown as soon as the splash is up.
+    void showSplash(const std::function<void()>& whileShown);
     void WindowTile();
     void WindowCascade();
     void WindowArrange();

@@ -11,9 +11,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabBar>
+#include <QTimer>
 #include <sys/stat.h>
 
 #include "DocumentFixture.h"
+#include "EditPositions.h"
 #include "FileCommands.h"
 #include "FindReplace.h"
 #include "TTextEditControl.h"
@@ -228,6 +230,84 @@ TEST_F(DocumentTest, CancelWhileTheMainWindowClosesKeepsEverythingOpen) {
     EXPECT_EQ(prompter->shown().size(), 4);
 }
 
+// The user waits once: the files are open when the splash goes.
+TEST_F(DocumentTest, CommandLineFilesOpenWhileTheSplashShows) {
+    const QString page = makeFile("page.html", "<P>x</P>\r\n");
+    int openBehindSplash = -1;
+    setModalRunner([&](QDialog& d) {
+        QTimer::singleShot(50, &d, [&] {
+            if (auto* main = qobject_cast<TmdiMain*>(d.parentWidget()))
+                openBehindSplash = int(htmlDocuments(*main).size());
+            d.accept();
+        });
+        return d.exec();
+    });
+    auto w = startWired({page});
+    EXPECT_EQ(openBehindSplash, 1);
+    EXPECT_EQ(htmlDocuments(*w).size(), 1);
+}
+
+// Closing the window by the window manager used to lose the recent files.
+TEST_F(DocumentTest, TheCloseBoxWritesTheRecentFilesBeforeAnyPromptCancels) {
+    auto w = startWired();
+    TfHTML* doc = OpenDocument(*w, makeFile("page.html", "<P>x</P>\r\n"));
+    ASSERT_NE(doc, nullptr);
+    doc->txtHTML()->InsertText(std::string_view("y"));
+    prompter->answerConfirm(Prompter::Cancel);
+    EXPECT_FALSE(w->close());
+    EXPECT_EQ(iniValue("MRU", "0"), doc->caption().toStdString());
+    prompter->answerConfirm(Prompter::No);
+    EXPECT_TRUE(w->close());
+}
+
+// File lines, not display lines: the first line wraps over several rows.
+TEST_F(DocumentTest, GoToLineMovesToTheStartOfAFileLine) {
+    auto w = startWired();
+    TfHTML* doc = FileNew(*w);
+    TTextEditControl* c = doc->txtHTML();
+    c->ClearAll();
+    c->setWrapToWindow(false);
+    c->setWrapColumn(10);
+    c->InsertText(std::string_view("one two three four five six\r\nsecond\r\nthird"));
+    ASSERT_GT(c->LineCount(), c->ParagraphCount());
+    const struct {
+        const char* typed;  // nullptr: the box is cancelled
+        int paragraph;      // where the caret is afterwards
+        const char* message;
+    } cases[] = {
+        {"2", 2, nullptr},
+        {" 1 ", 1, nullptr},
+        {"99", 3, nullptr},  // past the end: the last line
+        {"0", 3, "\"0\" is not a line number."},
+        {"two", 3, "\"two\" is not a line number."},
+        {nullptr, 3, nullptr},
+    };
+    for (const auto& t : cases) {
+        SCOPED_TRACE(t.typed ? t.typed : "cancelled");
+        c->SetCaret(c->LineCount(), 1);
+        prompter->clearShown();
+        if (t.typed) prompter->answerInput(t.typed);
+        else prompter->answerCancel();
+        w->runCommand("EditGotoLine");
+        EXPECT_EQ(editpos::caret(*c).para.value, t.paragraph);
+        EXPECT_EQ(editpos::caret(*c).pos.value, 1);
+        EXPECT_EQ(prompter->shown().at(0).text, "Line number (1 - 3):");
+        EXPECT_EQ(prompter->texts().size(), t.message ? 2 : 1);
+        if (t.message) {
+            EXPECT_EQ(prompter->texts().value(1), t.message);
+        }
+    }
+}
+
+TEST_F(DocumentTest, SelectAllSelectsEveryByte) {
+    auto w = startWired();
+    TfHTML* doc = FileNew(*w);
+    doc->txtHTML()->ClearAll();
+    doc->txtHTML()->InsertText(std::string_view("<P>\r\nx</P>"));
+    w->runCommand("EditSelectAll");
+    EXPECT_EQ(doc->txtHTML()->editor().selectedText(), "<P>\r\nx</P>");
+}
+
 TEST_F(DocumentTest, FindAgainInASecondWindowUsesTheTextSearchedInTheFirst) {
     auto w = startWired();
     TfHTML* a = FileNew(*w);
@@ -388,7 +468,7 @@ TEST_F(DocumentTest, DropAndPopupRepeatInsertTheLastTagPairAtTheSelection) {
     doc->txtHTML()->SetCaret(1, 1);
     QAction* repeat = nullptr;
     for (QAction* a : doc->popupMenu()->actions())
-        if (a->text() == "Repeat &Last Tag") repeat = a;
+        if (a->text().startsWith("Repeat &Last Tag\t")) repeat = a;
     ASSERT_NE(repeat, nullptr);
     repeat->trigger();
     EXPECT_EQ(textOf(doc), "<B></B><B>word</B>");

@@ -150,6 +150,9 @@ TEST_F(TagCommandTest, MovingSelectedItemsBothWaysAndCancelling) {
 TEST_F(TagCommandTest, ImportWithoutTheBrowserIniShowsTheBookmarkFileWindow) {
     main->runCommand("ImportURLsfromNetscape1Click");
     EXPECT_EQ(modalTitles, QStringList{"Bookmark File"});
+    // It says where the browser's INI file was looked for.
+    EXPECT_TRUE(TfNetscapeError::messageText().contains(
+        "not in your settings \nfolder, " + QString::fromStdString(paths::settingsDir().string()) + "."));
     EXPECT_EQ(activeHtmlDocument(*main), nullptr);
     EXPECT_FALSE(main->findChild<TfProgress*>()->isVisible());
     EXPECT_EQ(status(), "Ready ...");

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Starts the real quillmar with a file on the command line on a private Xvfb
-# display (fresh settings and data folders), closes the splash with Enter,
-# types into the document, saves with Ctrl+S, leaves with File > Exit
-# (Alt+F, x) and compares the saved bytes, the backup and the settings
-# written at exit with what a user expects.
+# display (fresh settings and data folders), waits for the splash to close by
+# itself, types into the document, saves with Ctrl+S, opens help (F1), leaves
+# with File > Exit (Alt+F, x) and compares the saved bytes, the backup and
+# the settings written at exit with what a user expects.
 # Usage: open_type_save_exit.sh <quillmar binary>
 set -uo pipefail
 BIN="$1"
@@ -26,6 +26,10 @@ xdotool key ctrl+b
 sleep 0.2
 xdotool key ctrl+s
 sleep 0.3
+# Help opens a window of its own; leaving must close it too.
+xdotool key F1
+window '^Quillmar Help' >/dev/null || fail "F1 opened no help window"
+xdotool windowfocus --sync "$MAIN"
 exitProgram
 
 expect_bytes "$PAGE" '<B>Typed</B> <P>Hello</P>\r\n'

@@ -46,19 +46,17 @@ window() {
   return 1
 }
 
-# Starts "$BIN" with the given arguments and closes the splash with Enter;
-# sets APP_PID and MAIN (the main window).
+# Starts "$BIN" with the given arguments and waits for the splash to close by
+# itself (the files open while it shows); sets APP_PID and MAIN (the main window).
 startProgram() {
   "$BIN" "$@" >"$WORK/app.log" 2>&1 &
   APP_PID=$!
-  local splash
-  splash="$(window '^Quillmar HTML Editor$')" || fail "no splash window"
-  sleep 0.3
-  xdotool windowfocus --sync "$splash" key Return
+  window '^Quillmar HTML Editor$' >/dev/null || fail "no splash window"
+  for _ in $(seq 50); do xdotool search --onlyvisible --name '^Quillmar HTML Editor$' >/dev/null 2>&1 || break; sleep 0.1; done
+  xdotool search --onlyvisible --name '^Quillmar HTML Editor$' >/dev/null 2>&1 && fail "the splash did not close by itself"
   MAIN="$(window '^Quillmar Pro HTML Editor')" || fail "no main window"
-  # Document windows live inside the main window (no X windows of their own):
-  # give start-up time to open the files.
-  sleep 1.5
+  # Document windows live inside the main window (no X windows of their own).
+  sleep 0.5
   xdotool windowfocus --sync "$MAIN"
 }
 
