@@ -24,6 +24,7 @@
 #include "TMegaRegistry.h"
 #include "TTextEditControl.h"
 #include "TagInsertion.h"
+#include "TextTools.h"
 #include "TmdiMain.h"
 
 namespace {
@@ -66,6 +67,7 @@ TfHTML::TfHTML(TmdiMain& main) : main_(main) {
     txtHTML_->setScrollBars(TTextEditControl::ssVertical);
     txtHTML_->setWantTab(true);
     txtHTML_->setMakeBackup(false);
+    txtHTML_->editor().store().setUndoBufferSize(texttools::kDocumentUndoBytes);
     // An unedited save must give back every byte, trailing blanks included.
     txtHTML_->editor().store().setTrimWhiteSpace(false);
 
@@ -207,10 +209,6 @@ bool TfHTML::loadFrom(const std::string& path) {
         return false;
     }
     QStringList notes;
-    if (r.splitLines > 0)
-        notes << QStringLiteral("%1 line(s) longer than the editor can hold in one line were broken into several "
-                                "lines; saving the document will save them broken.")
-                     .arg(r.splitLines);
     if (r.droppedLines > 0)
         notes << QStringLiteral("%1 line(s) (%2 bytes) at its end were not loaded: it is larger than the editor can "
                                 "hold. Saving the document under the same name would lose them.")
@@ -412,6 +410,9 @@ int TfHTML::HandleReplace(const QString& findText, const QString& replaceText, b
     unsigned options = all ? 0x28 : 0x18;
     if (matchCase) options |= 0x04;
     if (wholeWord) options |= 0x40;
+    if (all && !texttools::undoFitsOrGoOn(*txtHTML_, txtHTML_->editor().replaceAllUndoBytes(
+                                                           bytesOf(findText), bytesOf(replaceText), options)))
+        return 0;
     const int n = txtHTML_->ReplaceText(bytesOf(findText), bytesOf(replaceText), options);
     if (n < 1)
         main_.SetStatusText(QStringLiteral("Ready ..."));

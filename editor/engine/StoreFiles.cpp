@@ -7,13 +7,13 @@
 #include "DurableFile.h"
 #include "StoreBlock.h"
 #include "StoreNotifier.h"
-#include "Utf8.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <string>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -103,7 +103,7 @@ void TParagraphStore::flushLoadBatch() {
     blk.text.reserve(loadBatchBytes_ + loadBatchBytes_ / 32 + 64);
     blk.start.reserve(loadBatch_.size() + 2);
     blk.brk.reserve(loadBatch_.size() + 2);
-    std::vector<std::uint16_t> nb;
+    std::vector<std::uint32_t> nb;
     for (std::string_view piece : loadBatch_) {
         wrapParagraph(piece, nb);
         blk.appendPara(piece, nb);
@@ -114,50 +114,25 @@ void TParagraphStore::flushLoadBatch() {
 }
 
 void TParagraphStore::appendLoadedLine(std::string_view line) {
-    bool split = false, dropped = false;
-    auto appendPiece = [&](std::string_view piece) {
-        // Limit check for one paragraph before the last (which is empty).
-        std::int64_t allowed = paraLimit_;
-        if (paraCount_ <= paraLimit_ && paraLimit_ != kNoLimit) ++allowed;
-        if (1 + static_cast<std::int64_t>(paraCount_) > allowed ||
-            static_cast<std::int64_t>(piece.size()) + 2 + byteCount_ > byteLimit_) {
-            dropped = true;
-            return;
-        }
-        if (static_cast<std::int32_t>(loadBatch_.size()) >= kLoadBlockParas ||
-            (!loadBatch_.empty() && loadBatchBytes_ + piece.size() > kLoadBlockBytes))
-            flushLoadBatch();
-        loadBatch_.push_back(piece);
-        loadBatchBytes_ += piece.size();
-        ++paraCount_;
-        byteCount_ += static_cast<std::int64_t>(piece.size()) + 2;
-    };
-    const std::size_t limit = static_cast<std::size_t>(paraLengthLimit_);
-    while (line.size() > limit && !dropped) {
-        // Cut after the last blank within the limit, else at the limit (never
-        // inside a UTF-8 sequence). Blanks at a cut are kept: only the line's
-        // real end is trimmed.
-        std::size_t cut = 0;
-        for (std::size_t k = limit; k > 0; --k) {
-            if (layout::isBlank(line[k - 1])) {
-                cut = k;
-                break;
-            }
-        }
-        if (cut == 0) {
-            cut = utf8::isBoundary(line.data(), line.size(), limit) ? limit
-                                                                   : utf8::previousBoundary(line.data(), line.size(), limit);
-            if (cut == 0) cut = limit;
-        }
-        appendPiece(line.substr(0, cut));
-        line.remove_prefix(cut);
-        split = true;
-    }
     if (trimWhiteSpace_)
         while (!line.empty() && layout::isBlank(line.back())) line.remove_suffix(1);
-    if (!dropped) appendPiece(line);
-    if (split) ++loadSplitLines_;
-    if (dropped) ++loadDroppedLines_;
+    // Limit check for one paragraph before the last (which is empty).
+    std::int64_t allowed = paraLimit_;
+    if (paraCount_ <= paraLimit_ && paraLimit_ != kNoLimit) ++allowed;
+    if (1 + static_cast<std::int64_t>(paraCount_) > allowed ||
+        static_cast<std::int64_t>(line.size()) + 2 + byteCount_ > byteLimit_) {
+        ++loadDroppedLines_;
+        return;
+    }
+    // A line is never cut: one longer than a block's usual size becomes a
+    // block of its own.
+    if (static_cast<std::int32_t>(loadBatch_.size()) >= kLoadBlockParas ||
+        (!loadBatch_.empty() && loadBatchBytes_ + line.size() > kLoadBlockBytes))
+        flushLoadBatch();
+    loadBatch_.push_back(line);
+    loadBatchBytes_ += line.size();
+    ++paraCount_;
+    byteCount_ += static_cast<std::int64_t>(line.size()) + 2;
 }
 
 FileResult TParagraphStore::LoadFromFile(const std::string& fileName) {
@@ -198,13 +173,26 @@ FileResult TParagraphStore::LoadFromFile(const std::string& fileName) {
     paraCount_ = 1;  // the final empty paragraph, added below
     lineCount_ = 1;
     byteCount_ = 0;
-    loadSplitLines_ = loadDroppedLines_ = 0;
+    loadDroppedLines_ = 0;
     std::int64_t crEnds = 0, lfEnds = 0, bareCrEnds = 0, droppedBytes = 0;
     std::size_t pos = 0;
     const std::size_t n = data.size();
     const char* d = data.data();
+    std::int64_t lineNo = 0;
     while (pos < n) {
         const std::size_t e = findLineEnd(d, pos, n);
+        ++lineNo;
+        if (e - pos > static_cast<std::size_t>(paraLengthLimit_)) {
+            // Refused rather than cut: a cut line would be saved as two.
+            resetText();
+            isOpen_ = false;
+            result.ok = false;
+            result.error = EFBIG;
+            result.message = "Line " + std::to_string(lineNo) + " of \"" + name + "\" is longer than a line can be (" +
+                             std::to_string(e - pos) + " bytes; the limit is " + std::to_string(paraLengthLimit_) +
+                             " bytes).";
+            return result;
+        }
         const std::int64_t droppedBefore = loadDroppedLines_;
         const std::size_t from = pos;
         if (e == n) {  // a last line without a line end
@@ -231,7 +219,6 @@ FileResult TParagraphStore::LoadFromFile(const std::string& fileName) {
     rebuildIndex();
     lfLineEnds_ = lfEnds > 0 && crEnds == 0;
     isOpen_ = true;
-    result.splitLines = loadSplitLines_;
     result.droppedLines = loadDroppedLines_;
     result.droppedBytes = droppedBytes;
     // A save writes LF when every line ended in LF, else CR LF everywhere.

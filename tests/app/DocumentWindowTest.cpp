@@ -358,15 +358,21 @@ TEST_F(DocumentTest, StatusPanelsShowTheActiveDocument) {
     EXPECT_EQ(w->panel("pnlMode")->text(), "Insert");
 }
 
-TEST_F(DocumentTest, LongLinesSplitOnLoadAreReportedOnce) {
+// A line far longer than the old 32,767-byte limit opens whole, with no
+// message, and an unedited save writes it back unchanged.
+TEST_F(DocumentTest, LongLinesOpenWholeAndSaveUnchanged) {
     auto w = startWired();
-    const QString path = makeFile("long.htm", std::string(40000, 'x') + "\r\nshort\r\n");
+    std::string line;
+    while (line.size() < 100000) line += "<span>x</span>";
+    const std::string bytes = line + "\r\nshort\r\n";
+    const QString path = makeFile("long.htm", bytes);
     TfHTML* doc = OpenDocument(*w, path);
     ASSERT_NE(doc, nullptr);
-    ASSERT_EQ(prompter->shown().size(), 1);
-    EXPECT_TRUE(prompter->lastText().contains(path));
-    EXPECT_TRUE(prompter->lastText().contains("broken")) << prompter->lastText().toStdString();
-    EXPECT_FALSE(doc->txtHTML()->Modified());
+    EXPECT_TRUE(prompter->shown().isEmpty()) << prompter->lastText().toStdString();
+    EXPECT_EQ(doc->txtHTML()->ParagraphCount(), 3);
+    EXPECT_EQ(doc->txtHTML()->GetParagraphText(1), line);
+    ASSERT_TRUE(doc->saveTo(path));
+    EXPECT_EQ(qmtest::readFile(path.toStdString()), bytes);
 }
 
 TEST_F(DocumentTest, DropAndPopupRepeatInsertTheLastTagPairAtTheSelection) {

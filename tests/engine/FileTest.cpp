@@ -119,31 +119,68 @@ TEST(Files, TrailingBlanksAreTrimmedWhenAsked) {
     EXPECT_EQ(loadBytes(dir, "a \t\r\n", s), (Lines{"a \t", ""}));
 }
 
-TEST(Files, LongLinesAreSplitWithoutLosingAByte) {
+// Lines of any length load, edit, undo, redo and save byte for byte: the
+// old 16-bit limits' boundaries, lines far beyond them, and a line whose old
+// cut at 32,767 bytes fell inside a UTF-8 sequence.
+TEST(Files, LongLinesRoundTripThroughEditsUndoAndRedo) {
+    qmtest::TempDir dir;
+    for (const std::size_t length : {32767u, 32768u, 65535u, 65536u, 100000u, 3000000u}) {
+        SCOPED_TRACE(length);
+        std::string line;
+        while (line.size() < length) line += "<td class=\"x\">\xC3\xA9</td>";
+        line.resize(length);
+        line.replace(32765, 2, "\xC3\xA9");  // a two-byte character across the old limit
+        const std::string file = "<html>\n" + line + "\n</html>\n";
+        const fs::path f = dir.file("long.htm");
+        qmtest::writeFile(f, file);
+        TParagraphStore s;
+        s.setTrimWhiteSpace(false);
+        s.setWordWrap(length % 2 == 0);
+        s.setUndoBufferSize(64u << 20);  // a join records the whole long line
+        const FileResult r = s.LoadFromFile(f.string());
+        ASSERT_TRUE(r.ok) << r.message;
+        ASSERT_EQ(s.ParagraphCount(), 4);
+        ASSERT_EQ(s.paragraphText(ParaNum(2)), line);
+        s.setModified(false);
+
+        const auto middle = static_cast<std::int32_t>(length / 2);
+        std::string edited = line;
+        ASSERT_EQ(s.insertBytes(ParaNum(2), ParaPos(middle + 1), "INSERTED"), kEditOk);
+        edited.insert(static_cast<std::size_t>(middle), "INSERTED");
+        ASSERT_EQ(s.replaceBytes(ParaNum(2), ParaPos(11), 3, "R"), kEditOk);
+        edited.replace(10, 3, "R");
+        ASSERT_EQ(s.deleteBytes(ParaNum(2), ParaPos(static_cast<std::int32_t>(edited.size()) - 4), 5), kEditOk);
+        edited.erase(edited.size() - 5);
+        ASSERT_EQ(s.join({ParaNum(1), ParaPos(7)}), kEditOk);
+        edited = "<html>" + edited;
+        ASSERT_EQ(s.paragraphText(ParaNum(1)), edited);
+        s.check();
+
+        const fs::path out = dir.file("out.htm");
+        ASSERT_TRUE(s.SaveToFile(out.string()).ok);
+        EXPECT_EQ(qmtest::readFile(out), edited + "\n</html>\n");
+        while (s.undo().done) {}
+        ASSERT_TRUE(s.SaveToFile(out.string()).ok);
+        EXPECT_EQ(qmtest::readFile(out), file) << "undone to the original bytes";
+        while (s.redo().done) {}
+        EXPECT_EQ(s.paragraphText(ParaNum(1)), edited);
+        s.check();
+    }
+}
+
+// A line longer than the paragraph limit is refused, never cut.
+TEST(Files, ALineBeyondTheParagraphLimitFailsTheLoad) {
     qmtest::TempDir dir;
     TParagraphStore s;
-    // 40000 bytes: words of 9 letters and a blank.
-    std::string line;
-    while (line.size() < 40000) line += "abcdefghi ";
-    line.resize(40000);
-    line.back() = 'Z';
-    const std::string file = line + "\r\nshort   \r\n";
-    qmtest::writeFile(dir.file("long.txt"), file);
-    const FileResult r = s.LoadFromFile(dir.file("long.txt").string());
-    ASSERT_TRUE(r.ok);
-    EXPECT_EQ(r.splitLines, 1);
-    ASSERT_EQ(s.ParagraphCount(), 4);
-    EXPECT_EQ(s.paragraphLength(ParaNum(1)), 32760);  // cut after the last blank within 32767
-    EXPECT_EQ(s.paragraphText(ParaNum(1)).back(), ' ');  // blanks at a cut are kept
-    EXPECT_EQ(std::string(s.paragraphText(ParaNum(1))) + std::string(s.paragraphText(ParaNum(2))), line);
-    EXPECT_EQ(s.paragraphText(ParaNum(3)), "short");  // the real line end is trimmed
-    s.check();
-
-    // No blank: cut at the limit, but never inside a UTF-8 sequence.
     s.setParaLengthLimit(5);
-    qmtest::writeFile(dir.file("u.txt"), "abcd\xC3\xA9\xC3\xA9xy\r\n");
-    ASSERT_TRUE(s.LoadFromFile(dir.file("u.txt").string()).ok);
-    EXPECT_EQ(paras(s), (Lines{"abcd", "\xC3\xA9\xC3\xA9x", "y", ""}));
+    EXPECT_EQ(loadBytes(dir, "abcde\r\n", s), (Lines{"abcde", ""}));
+    qmtest::writeFile(dir.file("u.txt"), "abc\r\nabcd\xC3\xA9\r\n");
+    const FileResult r = s.LoadFromFile(dir.file("u.txt").string());
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error, EFBIG);
+    EXPECT_NE(r.message.find("Line 2 of"), std::string::npos) << r.message;
+    EXPECT_FALSE(s.IsOpen());
+    EXPECT_EQ(paras(s), (Lines{""}));
 }
 
 TEST(Files, LinesBeyondTheParagraphLimitAreCountedAsDropped) {
