@@ -305,7 +305,6 @@ void ChunkWriter::writeOut(std::string_view bytes) {
             error_ = ENOSPC;
         } else {
             // A short write is retried: the next call reports why (a full disk).
-            written_ += static_cast<std::uint64_t>(n);
             bytes.remove_prefix(static_cast<std::size_t>(n));
         }
     }
