@@ -45,6 +45,15 @@ QString fileErrorText(const QString& verb, const QString& path, const qm::FileRe
 
 QString displayPath(const std::string& path) { return QString::fromStdString(path); }
 
+namespace {
+
+// Too large (a file or one of its lines): the reason is the whole sentence.
+QString openErrorText(const QString& shown, const qm::FileResult& r) {
+    return r.error == EFBIG ? QString::fromStdString(r.message) : fileErrorText(QStringLiteral("open"), shown, r);
+}
+
+}  // namespace
+
 // ---------------------------------------------------------------------------
 
 TfHTML::TfHTML(TmdiMain& main) : main_(main) {
@@ -217,10 +226,7 @@ bool TfHTML::loadFrom(const std::string& path) {
     const qm::FileResult r = txtHTML_->LoadFromFile(path);
     const QString shown = displayPath(path);
     if (!r.ok) {
-        // Too large: the reason is the whole sentence.
-        const QString text = r.error == EFBIG ? QString::fromStdString(r.message)
-                                              : fileErrorText(QStringLiteral("open"), shown, r);
-        Prompter::current().message(appTitle(), text, Prompter::Icon::Warning);
+        Prompter::current().message(appTitle(), openErrorText(shown, r), Prompter::Icon::Warning);
         return false;
     }
     QStringList notes;
@@ -526,11 +532,18 @@ TfHTML* OpenDocument(TmdiMain& main, const std::string& path) {
         return nullptr;
     }
     const std::string id = paths::documentIdentity(path);
+    // Folders, pipes, devices and files above a document's size limit are
+    // refused before a window opens (the load checks again, on what it opens).
+    if (const durable::CheckedFile probe(id, qm::TParagraphStore::kNoLimit); probe.error()) {
+        qm::FileResult r;
+        r.error = probe.error();
+        r.message = probe.reason();
+        prompter.message(appTitle(), openErrorText(shown, r), Prompter::Icon::Warning);
+        return nullptr;
+    }
     TfHTML* doc = TfHTML::create(main);
     doc->txtHTML()->setMakeBackup(main.IniControl().ReadBool("System", "Create Backup", true));
     doc->setFilePath(id);
-    // Folders, pipes, devices and files above the size limit are refused
-    // by the one checked read, before a byte is read.
     if (!doc->loadFrom(id)) {
         doc->txtHTML()->setModified(false);
         doc->subWindow()->close();

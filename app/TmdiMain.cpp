@@ -69,10 +69,6 @@ QLabel* makePanel(QWidget* parent, int width, const QString& hint, int pointSize
     return l;
 }
 
-}  // namespace
-
-namespace {
-
 std::vector<std::string> utf8Paths(const QStringList& list) {
     std::vector<std::string> out;
     for (const QString& s : list) out.push_back(s.toStdString());

@@ -217,12 +217,11 @@ int makeSafeCopy(const std::string& dir, const std::string& base, const Producer
         err = w.error();
         if (err == 0) err = fault(Step::Sync, tmp, fd);
         if (err == 0 && ::fdatasync(fd) != 0) err = errno;
-        if (err == 0) err = nameCopy(tmp, where, base, copy);
+        const bool named = err == 0 && (err = nameCopy(tmp, where, base, copy)) == 0;
         if (err == 0) err = syncFolder(where);
         if (err == 0) return fd;
         ::close(fd);
-        ::unlink(tmp.c_str());
-        ::unlink(copy.c_str());
+        ::unlink(named ? copy.c_str() : tmp.c_str());
     }
     copy.clear();
     errno = err ? err : EACCES;
@@ -306,7 +305,6 @@ void ChunkWriter::writeOut(std::string_view bytes) {
             error_ = ENOSPC;
         } else {
             // A short write is retried: the next call reports why (a full disk).
-            written_ += static_cast<std::uint64_t>(n);
             bytes.remove_prefix(static_cast<std::size_t>(n));
         }
     }

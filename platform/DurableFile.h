@@ -32,8 +32,9 @@ enum class Step {
 using FaultHook = std::function<int(Step step, const std::string& file, int fd)>;
 void setFaultHook(FaultHook hook);  // empty hook: none
 
-// Collects output in chunks and writes them to a descriptor. A short write
-// or any failed call is remembered (errno) and ends all further writing.
+// Collects output in chunks and writes them to a descriptor. The first failed
+// call is remembered (errno; a write that takes nothing counts as ENOSPC) and
+// ends all further writing.
 class ChunkWriter {
 public:
     explicit ChunkWriter(int fd, std::string file = {}, Step step = Step::Write);
@@ -43,7 +44,6 @@ public:
     void write(std::string_view bytes);
     bool flush();
     int error() const { return error_; }
-    std::uint64_t written() const { return written_; }
 
 private:
     static constexpr std::size_t kChunk = 65536;
@@ -52,7 +52,6 @@ private:
     std::string file_;
     Step step_;
     int error_ = 0;
-    std::uint64_t written_ = 0;
     std::string buf_;
 };
 

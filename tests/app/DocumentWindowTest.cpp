@@ -56,6 +56,12 @@ TEST_F(DocumentTest, OpenRefusesRepeatedMissingAndUnreadablePaths) {
     ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0600), 0);
     EXPECT_EQ(OpenDocument(*w, qpath(dir.file("pipe"))), nullptr);  // must not block on the pipe
     EXPECT_TRUE(prompter->lastText().startsWith("Unable to open " + qpath(dir.file("pipe"))));
+    // Above the size limit: refused unread (it used to be half-loaded).
+    qmtest::writeFile(dir.file("huge.htm"), "");
+    fs::resize_file(dir.file("huge.htm"), 3ull << 30);  // sparse: costs no disk
+    EXPECT_EQ(OpenDocument(*w, qpath(dir.file("huge.htm"))), nullptr);
+    EXPECT_EQ(prompter->lastText(),
+              qpath(dir.file("huge.htm")) + " is too large to edit (3221225472 bytes; the limit is 2147483647 bytes).");
     EXPECT_EQ(w->mdiArea()->subWindowList().size(), 1);
 }
 

@@ -13,7 +13,6 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <set>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -194,7 +193,6 @@ TEST(DurableFile, KilledInPlaceSaveAlwaysLeavesTheTextWhole) {
 // A full disk during an in-place save with no backup: the file is never left
 // as neither version (it used to keep 65,536 bytes of neither).
 TEST(DurableFile, FullDiskInPlaceSaveKeepsTheOldFileAndNamesTheCopy) {
-    if (::geteuid() != 0) GTEST_SKIP() << "mounting a small tmpfs needs root";
     struct Case {
         const char* name;
         bool fallback;
@@ -202,10 +200,9 @@ TEST(DurableFile, FullDiskInPlaceSaveKeepsTheOldFileAndNamesTheCopy) {
     for (const Case& c : {Case{"copy in the fallback folder", true}, Case{"no room for a copy anywhere", false}}) {
         SCOPED_TRACE(c.name);
         qmtest::TempDir dir;
-        const fs::path mnt = dir.file("disk");
-        fs::create_directory(mnt);
-        if (::mount("tmpfs", mnt.c_str(), "tmpfs", 0, "size=64k") != 0)
-            GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
+        const qmtest::SmallDisk disk(dir);
+        if (!disk.error().empty()) GTEST_SKIP() << disk.error();
+        const fs::path& mnt = disk.path();
         const fs::path f = mnt / "doc.txt";
         const std::string oldText(20000, 'o'), newText(80000, 'n');
         qmtest::writeFile(f, oldText);
@@ -223,7 +220,6 @@ TEST(DurableFile, FullDiskInPlaceSaveKeepsTheOldFileAndNamesTheCopy) {
         } else {
             EXPECT_TRUE(r.heldIn.empty());
         }
-        ::umount(mnt.c_str());
     }
 }
 

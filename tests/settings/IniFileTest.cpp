@@ -147,12 +147,12 @@ TEST(IniFile, ReadOnlyFileRaisesUnableToWriteAndStaysAsItWas) {
     qmtest::writeFile(file, "[Tags]\r\nCase=Upper\r\n");
     fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     IniFile ini(file.string());
-    try {
-        ini.WriteString("Tags", "Case", "Lower");
-        FAIL() << "the write should fail";
-    } catch (const EIniWriteError& e) {
-        EXPECT_EQ(std::string(e.what()), "Unable to write to " + file.string());
-    }
+    EXPECT_THROW(
+        try { ini.WriteString("Tags", "Case", "Lower"); } catch (const EIniWriteError& e) {
+            EXPECT_EQ(std::string(e.what()), "Unable to write to " + file.string());
+            throw;
+        },
+        EIniWriteError);
     EXPECT_EQ(qmtest::readFile(file), "[Tags]\r\nCase=Upper\r\n");
     EXPECT_EQ(fs::status(file).permissions(), fs::perms(0444));
 }
