@@ -317,6 +317,7 @@ constexpr MenuRow kMenu[] = {
     // View
     check(kView, "&Auto Indent", "Indent new lines like the line above", "SmartTabs1Click", true),
     check(kView, "&WordWrap", "Wrap long lines at the window's edge", "WordWrap1Click", true),
+    check(kView, "Line &Numbers", "Show / Hide the file line numbers", "LineNumbers1Click", false),
     sep(kView),
     check(kView, "&Edit Toolbar", "Show / Hide Edit Toolbar", "FileToolbar1Click", true),
     check(kView, "&Tags Toolbar", "Show / Hide Tags Toolbar", "TagsToolbar1Click", true),

@@ -146,6 +146,14 @@ void SmartTabs1Click(TmdiMain& main) {
     main.IniControl().WriteBool("Editor", "Smart Tabs", indent);
 }
 
+void LineNumbers1Click(TmdiMain& main) {
+    // A view setting of every document, kept at once like "Word Wrap".
+    const bool shown = !main.IniControl().ReadBool("Editor", "Line Numbers", false);
+    main.IniControl().WriteBool("Editor", "Line Numbers", shown);
+    setCheck(main, "LineNumbers1Click", shown);
+    for (TfHTML* doc : htmlDocuments(main)) doc->txtHTML()->setShowLineNumbers(shown);
+}
+
 namespace {
 
 // Works on the widgets alone: it also runs while the main window is being
@@ -188,6 +196,8 @@ void installDocumentCommands(TmdiMain& main) {
     main.setHandler("EditGotoLine", [m] { EditGotoLine(*m); });
     main.setHandler("WordWrap1Click", [m] { WordWrap1Click(*m); });
     main.setHandler("SmartTabs1Click", [m] { SmartTabs1Click(*m); });
+    main.setHandler("LineNumbers1Click", [m] { LineNumbers1Click(*m); });
+    setCheck(main, "LineNumbers1Click", main.IniControl().ReadBool("Editor", "Line Numbers", false));
     QMenuBar* bar = main.menuBar();
     QMenu* insert = main.topMenu(QStringLiteral("&Insert"));
     QPointer<QAction> before = insert ? insert->menuAction() : nullptr;

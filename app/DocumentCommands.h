@@ -18,6 +18,9 @@ void EditSelectAll(TmdiMain& main);
 // last line for a larger number).
 void EditGotoLine(TmdiMain& main);
 void WordWrap1Click(TmdiMain& main);
+// View > "Line &Numbers": file line numbers in every document's margin; the
+// state is kept in "Editor" / "Line Numbers".
+void LineNumbers1Click(TmdiMain& main);
 void SmartTabs1Click(TmdiMain& main);
 
 // Puts the active document's "&Search" menu between Edit and Insert (and

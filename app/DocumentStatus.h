@@ -6,10 +6,11 @@
 class DocumentStatus {
 public:
     virtual ~DocumentStatus() = default;
-    // Caret position as display line and column, both counted from 1.
+    // Caret position as validators and browsers report it, both from 1: the
+    // file line (paragraph, whatever the wrapping) and the column in characters.
     virtual int caretLine() const = 0;
     virtual int caretColumn() const = 0;
-    // The size of the text as written, CR LF between lines.
+    // The size of the file a save writes, with the document's own line ends.
     virtual long long byteCount() const = 0;
     // True in insert mode, false in overwrite mode.
     virtual bool insertMode() const = 0;

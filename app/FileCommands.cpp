@@ -83,6 +83,7 @@ TfHTML* FileNew(TmdiMain& main) {
     std::error_code ec;
     if (std::filesystem::exists(tpl, ec)) {
         doc->loadFrom(tpl.string());
+        doc->useNewDocumentLineEnds();  // the template's own line ends do not carry over
     } else {
         Prompter::current().message(
             appTitle(), QStringLiteral("Quillmar was unable to find the default template (standard.tpl)  in the "
@@ -196,7 +197,12 @@ void SaveOpenasNewProject1Click(TmdiMain& main) {
     projectSaveQuestion(p);
 }
 
-void MRUUpdate(TmdiMain& main, const std::string& name) { main.recentFiles().update(name); }
+// The menu is refreshed with every change of the list, so an item always
+// names the file it opens.
+void MRUUpdate(TmdiMain& main, const std::string& name) {
+    main.recentFiles().update(name);
+    main.MRUDisplay();
+}
 
 bool saveDocumentAs(TmdiMain& main, TfHTML* doc) {
     const bool saved = saveUnderNewName(main, doc);

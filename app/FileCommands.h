@@ -22,8 +22,7 @@ void CloseAll1Click(TmdiMain& main);
 void InsertFile1Click(TmdiMain& main);
 void SaveOpenasNewProject1Click(TmdiMain& main);
 
-// Puts the name first in the recent-files list (the File menu shows it at
-// its next refresh, MRUDisplay).
+// Puts the name first in the recent-files list and refreshes the File menu.
 void MRUUpdate(TmdiMain& main, const std::string& name);
 // Save As for the given document (the dialog, then the save); true when saved.
 bool saveDocumentAs(TmdiMain& main, TfHTML* doc);

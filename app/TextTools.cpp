@@ -93,6 +93,7 @@ int GrabURLsFromDocument(TmdiMain& main, TTextEditControl* control, TfURLGrab& g
         HourglassGuard hourglass;
         main.SetStatusText(QStringLiteral("Search for URLs ..."));
         grab.clearNewUrls();
+        QStringList links;
         qm::TextPos lastStart{}, lastEnd{};
         for (bool found = control->FindText("<A HREF=", kFromTop); found;
              found = control->FindText("<A HREF=", kFromCaret)) {
@@ -102,10 +103,11 @@ int GrabURLsFromDocument(TmdiMain& main, TTextEditControl* control, TfURLGrab& g
             lastEnd = editpos::caret(*control);
             editpos::select(*control, lastStart, lastEnd);
             const QString link = displaytext::decode(control->editor().selectedText());
-            grab.addNewUrl(link);
+            links << link;
             main.SetStatusText(QStringLiteral("Found URL ") + link);
             ++count;
         }
+        grab.addNewUrls(links);
         if (count > 0) {
             // The last link found stays selected and on the clipboard, even
             // when a later "<A HREF=" without its end was matched after it.

@@ -26,6 +26,7 @@
 #include "TagInsertion.h"
 #include "TextTools.h"
 #include "TmdiMain.h"
+#include "Utf8.h"
 
 namespace {
 
@@ -79,6 +80,7 @@ TfHTML::TfHTML(TmdiMain& main) : main_(main) {
     txtHTML_->editor().store().setUndoBufferSize(texttools::kDocumentUndoBytes);
     // An unedited save must give back every byte, trailing blanks included.
     txtHTML_->editor().store().setTrimWhiteSpace(false);
+    useNewDocumentLineEnds();
 
     Prefs.SetIniFile("quilopt.ini");
     Prefs.SetIniSect("Edit Window");
@@ -90,6 +92,10 @@ TfHTML::TfHTML(TmdiMain& main) : main_(main) {
             [this](const QPoint& p) { popup_->popup(txtHTML_->mapToGlobal(p)); });
     createMenus();
     setFocusProxy(txtHTML_);
+    // The position panel follows the caret at once, not at the next tick.
+    txtHTML_->editor().OnShowStatus = [this](int, int) {
+        if (activeHtmlDocument(main_) == this) main_.ShowPosition();
+    };
 }
 
 TfHTML::~TfHTML() = default;
@@ -246,6 +252,11 @@ bool TfHTML::loadFrom(const std::string& path) {
     return true;
 }
 
+void TfHTML::useNewDocumentLineEnds() {
+    const bool crlf = main_.IniControl().ReadBool("Application Options", "New Documents CR LF", false);
+    txtHTML_->editor().store().setLfLineEnds(!crlf);
+}
+
 void TfHTML::bringToFront() {
     if (QMdiSubWindow* sub = subWindow()) {
         if (sub->isMinimized()) sub->showNormal();
@@ -276,6 +287,7 @@ void TfHTML::SetProperties() {
     txtHTML_->setScrollBars(wrap ? TTextEditControl::ssVertical : TTextEditControl::ssBoth);
     txtHTML_->setTabType(ini.ReadBool("Editor", "Smart Tabs", false) ? qm::TabType::ttSmart : qm::TabType::ttReal);
     txtHTML_->setTabSize(ini.ReadInteger("Editor", "Tab Size", 8));
+    txtHTML_->setShowLineNumbers(ini.ReadBool("Editor", "Line Numbers", false));
     const TBagFont current{txtHTML_->FixedFont().font(), 0};
     const TBagFont stored = Prefs.GetFont("Edit_Font", current);
     // Only face and size; a face that is not fixed pitch is refused by the control.
@@ -480,18 +492,18 @@ void TfHTML::AcceptDrop() {
 // ---------------------------------------------------------------------------
 // DocumentStatus
 
-int TfHTML::caretLine() const {
-    int column = 1;
-    return txtHTML_->GetCaret(column);
-}
+int TfHTML::caretLine() const { return txtHTML_->editor().caret().para.value; }
 
 int TfHTML::caretColumn() const {
-    int column = 1;
-    txtHTML_->GetCaret(column);
-    return column;
+    const qm::TextPos caret = txtHTML_->editor().caret();
+    const std::string_view text = txtHTML_->GetParagraphText(caret.para.value);
+    const std::size_t before = std::min<std::size_t>(text.size(), std::size_t(caret.pos.value - 1));
+    int characters = 0;
+    for (std::size_t i = 0; i < before; i += utf8::charLength(text.data() + i, text.size() - i)) ++characters;
+    return characters + 1;
 }
 
-long long TfHTML::byteCount() const { return txtHTML_->ByteCount(); }
+long long TfHTML::byteCount() const { return txtHTML_->editor().store().fileByteCount(); }
 
 bool TfHTML::insertMode() const { return txtHTML_->InsertMode(); }
 

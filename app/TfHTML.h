@@ -54,9 +54,12 @@ public:
     bool saveTo(const std::string& path);
     bool saveTo(const QString& path) { return saveTo(path.toStdString()); }
     // Loads a file; false (with a message) when it cannot be read. Lines
-    // split or dropped on load, and line ends a save would rewrite, are
-    // reported once, in plain words.
+    // dropped on load, and line ends a save would rewrite, are reported
+    // once, in plain words.
     bool loadFrom(const std::string& path);
+    // Line ends for a document that has no file yet: LF, or CR LF when the
+    // user chose it ("Application Options" / "New Documents CR LF").
+    void useNewDocumentLineEnds();
     // Brings the window to the front with the editing control focused.
     void bringToFront();
 

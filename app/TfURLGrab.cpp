@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <stdexcept>
 
 #include "Application.h"
@@ -15,6 +16,7 @@
 #include "Help.h"
 #include "Paths.h"
 #include "SortedList.h"
+#include "TabStopDelegate.h"
 
 namespace {
 
@@ -55,6 +57,10 @@ TfURLGrab::TfURLGrab(QWidget* parent) : QDialog(parent), Prefs("quilopt.ini", "U
         list->setObjectName(QString::fromLatin1(name));
         list->setSelectionMode(QAbstractItemView::ExtendedSelection);
         list->setMinimumWidth(260);
+        list->setItemDelegate(new TabStopDelegate(0.75, list));
+        // One line per item, as a list box shows it: the view need not
+        // measure every item of a large library.
+        list->setUniformItemSizes(true);
         return list;
     };
     srcList = makeList("srcList");
@@ -119,16 +125,21 @@ void TfURLGrab::clearNewUrls() {
     SetButtons();
 }
 
-void TfURLGrab::addNewUrl(const QString& url) {
-    addSorted(srcList, url);
+void TfURLGrab::addNewUrls(const QStringList& urls) {
+    addSorted(srcList, urls);
     SetButtons();
 }
 
 QStringList TfURLGrab::newUrls() const { return itemsOf(srcList); }
 QStringList TfURLGrab::libraryUrls() const { return itemsOf(dstList); }
 
-void TfURLGrab::addSorted(QListWidget* list, const QString& item) {
-    list->insertItem(int(sortedlist::insertIndex(itemsOf(list), item)), item);
+void TfURLGrab::addSorted(QListWidget* list, const QStringList& added) {
+    // One merge and one refill: inserting row by row costs a copy of the
+    // list and a view update per item, minutes on a large bookmark file.
+    QStringList items = itemsOf(list);
+    sortedlist::insertAll(items, added);
+    list->clear();
+    list->addItems(items);
 }
 
 void TfURLGrab::showEvent(QShowEvent* e) {
@@ -148,7 +159,7 @@ void TfURLGrab::LoadList() {
     std::error_code ec;
     if (std::filesystem::exists(library, ec)) {
         dstList->clear();
-        for (const QString& line : readLines(library)) addSorted(dstList, line);
+        addSorted(dstList, readLines(library));
     }
     SetButtons();
     OKBtn->setFocus();
@@ -169,16 +180,17 @@ void TfURLGrab::SetButtons() {
 }
 
 void TfURLGrab::MoveSelected(QListWidget* from, QListWidget* to) {
-    for (int i = from->count() - 1; i >= 0; --i) {
-        if (!from->item(i)->isSelected()) continue;
-        addSorted(to, from->item(i)->text());
-        delete from->takeItem(i);
-    }
+    QStringList moved, kept;
+    for (int i = from->count() - 1; i >= 0; --i) (from->item(i)->isSelected() ? moved : kept) << from->item(i)->text();
+    std::reverse(kept.begin(), kept.end());
+    from->clear();
+    from->addItems(kept);
+    addSorted(to, moved);
     SetButtons();
 }
 
 void TfURLGrab::moveAll(QListWidget* from, QListWidget* to) {
-    for (int i = 0; i < from->count(); ++i) addSorted(to, from->item(i)->text());
+    addSorted(to, itemsOf(from));
     from->clear();
     SetButtons();
 }

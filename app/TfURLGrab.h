@@ -20,7 +20,8 @@ public:
 
     // The left-hand list, refilled by each grab.
     void clearNewUrls();
-    void addNewUrl(const QString& url);
+    // Adds the links in one go, sorted in among those already there.
+    void addNewUrls(const QStringList& urls);
 
     QStringList newUrls() const;     // srcList, top to bottom
     QStringList libraryUrls() const; // dstList, top to bottom
@@ -59,7 +60,7 @@ private:
     // Moves the selected items of `from` into `to`, last to first.
     void MoveSelected(QListWidget* from, QListWidget* to);
     void moveAll(QListWidget* from, QListWidget* to);
-    static void addSorted(QListWidget* list, const QString& item);
+    static void addSorted(QListWidget* list, const QStringList& added);
     void FormClose();
 
     TBag Prefs;

@@ -35,6 +35,7 @@
 #include "StatusLineLabel.h"
 #include "TAboutBox.h"
 #include "TMegaRegistry.h"
+#include "TfHTML.h"
 #include "TfrmTitle.h"
 
 namespace {
@@ -73,6 +74,12 @@ std::vector<std::string> utf8Paths(const QStringList& list) {
     std::vector<std::string> out;
     for (const QString& s : list) out.push_back(s.toStdString());
     return out;
+}
+
+// Widens a panel (never narrows it) so that `sample` fits inside its frame.
+void fitPanelTo(QLabel* panel, const QString& sample) {
+    const int needed = panel->fontMetrics().horizontalAdvance(sample) + 2 * panel->frameWidth() + 2 * panel->margin() + 6;
+    if (needed > panel->width()) panel->setFixedWidth(needed);
 }
 
 }  // namespace
@@ -229,10 +236,12 @@ void TmdiMain::addMenuRow(const commands::MenuRow& row) {
             a->setStatusTip(QStringLiteral("Open this recently used file"));
             a->setVisible(false);
             a->setEnabled(false);
-            connect(a, &QAction::triggered, this, [this, i] {
+            // The item opens the path it shows (set by MRUDisplay), never
+            // whatever the list holds at its index by now.
+            connect(a, &QAction::triggered, this, [this, a] {
                 dispatch([&] {
-                    const std::string& entry = recent_.entry(i);
-                    if (!entry.empty() && opener_) opener_(entry);
+                    const QByteArray path = a->data().toByteArray();
+                    if (!path.isEmpty() && opener_) opener_(path.toStdString());
                 });
             });
             mruItems_.push_back(a);
@@ -353,6 +362,9 @@ void TmdiMain::createStatusBar() {
     pnlMode->setObjectName(QStringLiteral("pnlMode"));
     pnlPos->setObjectName(QStringLiteral("pnlPos"));
     pnlSize->setObjectName(QStringLiteral("pnlSize"));
+    // Seven-digit line numbers and a 20 MB file's size fit their panels.
+    fitPanelTo(pnlPos, QStringLiteral("0000000:000000"));
+    fitPanelTo(pnlSize, QStringLiteral("Bytes: 000000000"));
     pnlApp->setObjectName(QStringLiteral("pnlApp"));
     pnlTag->setObjectName(QStringLiteral("pnlTag"));
     // Permanent widgets are never hidden by status messages; pnlTag takes
@@ -483,10 +495,15 @@ QLabel* TmdiMain::panel(std::string_view name) const {
 
 void TmdiMain::setLastTagPanel(const QString& text) { pnlTag->setText(text); }
 
+void TmdiMain::ShowPosition() {
+    if (const DocumentStatus* doc = activeDocument())
+        pnlPos->setText(QStringLiteral("%1:%2").arg(doc->caretLine()).arg(doc->caretColumn()));
+}
+
 void TmdiMain::ShowStatus() {
     const DocumentStatus* doc = activeDocument();
     if (!doc) return;  // the panels keep the last document's values
-    pnlPos->setText(QStringLiteral("%1:%2").arg(doc->caretLine()).arg(doc->caretColumn()));
+    ShowPosition();
     pnlPos->repaint();
     pnlSize->setText(QStringLiteral("Bytes: %1").arg(doc->byteCount()));
     // A read-only file is shown where the editing mode is: Save will not replace it.
@@ -547,6 +564,8 @@ void TmdiMain::TabsRefresh() {
     while (TabSet1->count() > 0) TabSet1->removeTab(TabSet1->count() - 1);
     for (QMdiSubWindow* sub : mdiArea_->subWindowList(QMdiArea::CreationOrder)) TabSet1->addTab(captionOf(sub));
     setTabToolTips();
+    // A rebuilt strip would select its first tab: keep the active document's.
+    if (QMdiSubWindow* active = activeDocumentWindow()) SelectTabName(captionOf(active));
 }
 
 void TmdiMain::SelectTabName(const QString& name) {
@@ -803,7 +822,12 @@ void TmdiMain::MRUDisplay() {
     for (int i = 0; i < RecentFiles::kCount && i < int(mruItems_.size()); ++i) {
         const std::string& entry = recent_.entry(i);
         QAction* item = mruItems_[static_cast<size_t>(i)];
-        item->setText(QStringLiteral("&%1 ").arg(i + 1) + QString::fromStdString(entry));
+        // The label shows the name ("&" doubled so it is not taken as an
+        // access key); the item keeps the bytes it opens.
+        QString shown = displayPath(entry);
+        shown.replace(u'&', QStringLiteral("&&"));
+        item->setText(QStringLiteral("&%1 ").arg(i + 1) + shown);
+        item->setData(QByteArray::fromStdString(entry));
         item->setVisible(!entry.empty());
         item->setEnabled(bool(opener_));
     }

@@ -81,6 +81,8 @@ public:
     void SetStatusText(const QString& text);
     void ShowHint(const QString& hint);
     void ShowStatus();
+    // Refreshes pnlPos alone from the active document (after each caret move).
+    void ShowPosition();
     QString statusText() const;
     StatusLineLabel* statusLine() const { return StatusLine; }
     QLabel* panel(std::string_view name) const;

@@ -301,7 +301,10 @@ void TextEditor::DeleteSelection() {
 }
 
 void TextEditor::ClearAll(bool repaint) {
+    // The document's line ends outlive its text: a cleared LF file stays LF.
+    const bool lf = store_.lfLineEnds();
     store_.reset();
+    store_.setLfLineEnds(lf);
     knownLineCount_ = store_.LineCount();
     caret_ = anchor_ = {ParaNum(1), ParaPos(1)};
     topLine_ = 1;

@@ -228,6 +228,13 @@ FileResult TParagraphStore::LoadFromFile(const std::string& fileName) {
     return result;
 }
 
+std::int64_t TParagraphStore::fileByteCount() const {
+    const std::int64_t textBytes = byteCount_ - 2 * (paraCount_ - 1);
+    const std::int64_t lineEnds = paraCount_ - (paragraphText(ParaNum(paraCount_)).empty() ? 1 : 0);
+    // Not counted: the one Ctrl+Z marker added after text that ends in one.
+    return textBytes + lineEnds * (lfLineEnds_ ? 1 : 2);
+}
+
 FileResult TParagraphStore::SaveToFile(const std::string& fileName) {
     FileResult result;
     if (fileName.empty()) return result;

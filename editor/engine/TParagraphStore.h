@@ -109,6 +109,9 @@ public:
     std::int32_t LineCount() const { return lineCount_; }
     // Sum of paragraph lengths + 2 per paragraph break (the CR LF size).
     std::int64_t ByteCount() const { return byteCount_; }
+    // The size SaveToFile writes: each paragraph with its line end (LF or
+    // CR LF as the file will have them), an empty last paragraph not written.
+    std::int64_t fileByteCount() const;
     bool Modified() const { return modified_; }
     void setModified(bool on);  // false also marks a save point in the undo history
     bool CanUndo() const;

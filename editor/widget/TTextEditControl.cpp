@@ -64,7 +64,7 @@ void TTextEditControl::setShowBookmarks(bool on) {
 }
 
 void TTextEditControl::setLeftMargin(int pixels) {
-    leftMargin_ = std::max(0, pixels);
+    markerMargin_ = std::max(0, pixels);
     recomputeMetrics();
     viewport()->update();
 }
@@ -108,6 +108,7 @@ void TTextEditControl::recomputeMetrics() {
     charWidth_ = std::max<qreal>(1.0, fm.horizontalAdvance(QLatin1Char('x')));
     lineHeight_ = std::max(1, static_cast<int>(std::ceil(fm.height() + fm.leading())) + 1);
     ascent_ = static_cast<int>(std::ceil(fm.ascent()));
+    leftMargin_ = markerMargin_ + numbersWidth();
     const QSize vs = viewport()->size();
     const int columns = static_cast<int>((vs.width() - leftMargin_ - rightMargin_) / charWidth_);
     editor_.setViewSize(vs.height() / lineHeight_, columns);
@@ -153,6 +154,7 @@ void TTextEditControl::updateRows(int firstLine, int lastLine) {
 }
 
 void TTextEditControl::linesChanged(qm::LineNum first, qm::LineNum last) {
+    refreshLineNumbers();
     updateScrollBars();
     updateRows(first.value, last.value == qm::kToEndOfText ? editor_.LineCount() + editor_.VisibleLines()
                                                            : last.value);

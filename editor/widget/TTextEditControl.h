@@ -105,7 +105,13 @@ public:
     void setHideSelection(bool on);
     bool ShowBookmarks() const { return showBookmarks_; }
     void setShowBookmarks(bool on);
-    int LeftMargin() const { return leftMargin_; }
+    // File line (paragraph) numbers beside the first display line of each
+    // paragraph; wrapped continuation lines carry none.
+    bool ShowLineNumbers() const { return showLineNumbers_; }
+    void setShowLineNumbers(bool on);
+    // The margin left of the text for bookmarks (the line numbers, when
+    // shown, come between it and the text).
+    int LeftMargin() const { return markerMargin_; }
     void setLeftMargin(int pixels);
     int RightMargin() const { return rightMargin_; }
     void setRightMargin(int pixels);
@@ -176,6 +182,12 @@ private:
     void paintLine(QPainter& p, int row, qm::LineNum line, int& spansPara, std::vector<ColorSpan>& spans);
     void paintMarkers(QPainter& p);
     void paintCaret(QPainter& p);
+    // line numbers (TextEditLineNumbers.cpp)
+    int numbersWidth() const;  // pixels of the number column, 0 when hidden
+    void paintLineNumbers(QPainter& p, const QRect& area);
+    // After a text change: widens the column or repaints it when the
+    // paragraph count changed (every number below a new paragraph moves).
+    void refreshLineNumbers();
 
     qm::TextEditor editor_;
     QtEditClipboard clipboard_;
@@ -187,7 +199,10 @@ private:
     QColor highlightText_;
     bool hideSelection_ = true;
     bool showBookmarks_ = true;
-    int leftMargin_ = 15;
+    int markerMargin_ = 15;
+    int leftMargin_ = 15;  // where the text starts: markerMargin_ + numbersWidth()
+    bool showLineNumbers_ = false;
+    int numberedParagraphs_ = 0;
     int rightMargin_ = 5;
     ScrollBarKind scrollBars_ = ssBoth;
     CaretShape caretIns_ = csLine;

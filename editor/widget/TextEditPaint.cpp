@@ -41,7 +41,8 @@ void TTextEditControl::paintEvent(QPaintEvent* e) {
         paintLine(p, row, qm::LineNum(top + row), spansPara, spans);
     if (hasFocus() && caretOn_ && isEnabled()) paintCaret(p);
     p.restore();
-    if (showBookmarks_ && area.left() < leftMargin_) paintMarkers(p);
+    if (showLineNumbers_ && area.left() < leftMargin_) paintLineNumbers(p, area);
+    if (showBookmarks_ && area.left() < markerMargin_) paintMarkers(p);
 }
 
 void TTextEditControl::paintLine(QPainter& p, int row, qm::LineNum line, int& spansPara,
@@ -181,7 +182,7 @@ void TTextEditControl::paintMarkers(QPainter& p) {
         if (at.para.value == 0 || at.pos.value == 0) continue;
         const int row = store.toLinePos(at).line.value - top;
         if (row < 0 || row > editor_.VisibleLines()) continue;
-        const QRectF box(1.5, row * lineHeight_ + 1.5, std::max(6, leftMargin_ - 3), lineHeight_ - 3);
+        const QRectF box(1.5, row * lineHeight_ + 1.5, std::max(6, markerMargin_ - 3), lineHeight_ - 3);
         p.setPen(Qt::NoPen);
         p.setBrush(markerColor(m));
         p.drawRoundedRect(box, 3, 3);

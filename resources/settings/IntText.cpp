@@ -20,12 +20,18 @@ std::optional<std::int32_t> parse(const std::string& text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
     bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    bool hasSign = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        hasSign = true;
+        negative = text[i++] == '-';
+    }
+    // A sign belongs to decimal text only: "-0x10" and "-$10" are no numbers,
+    // they fail on the "x" or the "$" below.
     int base = 10;
-    if (i < text.size() && text[i] == '$') {
+    if (!hasSign && i < text.size() && text[i] == '$') {
         base = 16;
         ++i;
-    } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+    } else if (!hasSign && i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
         base = 16;
         i += 2;
     }

@@ -1,6 +1,6 @@
 #pragma once
 // Integer text as the settings files hold it: decimal with an optional sign,
-// or hexadecimal after "$" or "0x"/"0X". Hexadecimal covers the full 32 bits
+// or hexadecimal after "$" or "0x"/"0X" (no sign before those). Hexadecimal covers the full 32 bits
 // and wraps into the signed range (so "$FFFFFFFF" is -1, as colour numbers
 // of system colours are stored); decimal must fit a signed 32-bit integer.
 

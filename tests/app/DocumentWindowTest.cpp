@@ -12,15 +12,18 @@
 #include <QMenuBar>
 #include <QTabBar>
 #include <QTimer>
+#include <functional>
 #include <sys/stat.h>
 
 #include "DocumentFixture.h"
 #include "EditPositions.h"
 #include "FileCommands.h"
 #include "FindReplace.h"
+#include "TMegaRegistry.h"
 #include "TTextEditControl.h"
 #include "TagInsertion.h"
 #include "TfHTML.h"
+#include "Wiring.h"
 
 namespace fs = std::filesystem;
 
@@ -211,7 +214,7 @@ TEST_F(DocumentTest, YesInTheClosePromptSavesUnderTheChosenName) {
     w->runCommand("FileCloseChild");
     QCoreApplication::processEvents();
     EXPECT_TRUE(w->mdiArea()->subWindowList().isEmpty());
-    EXPECT_EQ(qmtest::readFile(dir.file("kept.htm")), "one\r\ntwo\r\n");
+    EXPECT_EQ(qmtest::readFile(dir.file("kept.htm")), "one\ntwo\n");  // a new document is an LF file
     EXPECT_EQ(w->recentFiles().entry(0), "") << "the prompt leaves the recent files alone";
 }
 
@@ -432,16 +435,70 @@ TEST_F(DocumentTest, ClearAsksFirstAndEditingCommandsMarkModified) {
     EXPECT_EQ(textOf(doc), "b");
 }
 
-TEST_F(DocumentTest, StatusPanelsShowTheActiveDocument) {
+// The position is the file line and the character column, whatever the
+// wrapping and the bytes per character; the size is the saved file's.
+TEST_F(DocumentTest, StatusPanelsShowFileLineCharacterColumnAndFileSize) {
     auto w = startWired();
-    TfHTML* doc = FileNew(*w);
-    doc->txtHTML()->ClearAll();
-    doc->txtHTML()->InsertText(std::string_view("ab\r\nc"));
-    doc->txtHTML()->SetCaret(2, 2);
-    w->ShowStatus();
-    EXPECT_EQ(w->panel("pnlPos")->text(), "2:2");
-    EXPECT_EQ(w->panel("pnlSize")->text(), "Bytes: 5");
-    EXPECT_EQ(w->panel("pnlMode")->text(), "Insert");
+    const QString crlf = makeFile("crlf.htm", "x\r\n");
+    const struct {
+        const char* name;
+        std::function<TfHTML*()> make;
+    } documents[] = {
+        {"new (LF)", [&] { return FileNew(*w); }},
+        {"opened CR LF file", [&] { return OpenDocument(*w, crlf); }},
+    };
+    for (const auto& d : documents) {
+        SCOPED_TRACE(d.name);
+        TfHTML* doc = d.make();
+        TTextEditControl* c = doc->txtHTML();
+        c->ClearAll();
+        c->InsertText(std::string_view("ab\r\n\xC3\xA9t\xC3\xA9 words words words end"));
+        c->setWrapToWindow(false);
+        c->setWrapColumn(10);
+        c->setWordWrap(true);
+        ASSERT_GT(c->LineCount(), 3);
+        // Display line 3 is the second file line's continuation.
+        c->SetCaret(3, 3);
+        QCoreApplication::processEvents();  // the caret move posts its refresh
+        int column = 0;
+        const int line = c->GetCaret(column);
+        ASSERT_EQ(line, 3);
+        const auto caret = c->editor().caret();
+        ASSERT_EQ(caret.para.value, 2);
+        const std::string before(c->GetParagraphText(2).substr(0, std::size_t(caret.pos.value - 1)));
+        // Two two-byte characters in "été": two bytes more than characters.
+        EXPECT_EQ(w->panel("pnlPos")->text().toStdString(),
+                  "2:" + std::to_string(QString::fromUtf8(before).size() + 1));
+        EXPECT_EQ(int(before.size()) - QString::fromUtf8(before).size(), 2);
+
+        w->ShowStatus();
+        ASSERT_TRUE(doc->saveTo(qpath(dir.file("size.htm"))));
+        EXPECT_EQ(w->panel("pnlSize")->text().toStdString(),
+                  "Bytes: " + std::to_string(fs::file_size(dir.file("size.htm"))));
+        EXPECT_EQ(w->panel("pnlMode")->text(), "Insert");
+        doc->subWindow()->close();
+    }
+}
+
+// New documents are Linux files unless the user chose CR LF; the template's
+// line ends do not carry over, and clearing the text keeps the choice.
+TEST_F(DocumentTest, NewDocumentsAreSavedWithLfUnlessCrLfIsChosen) {
+    auto w = startWired();
+    for (const bool crlf : {false, true}) {
+        SCOPED_TRACE(crlf ? "CR LF" : "LF");
+        w->IniControl().WriteBool("Application Options", "New Documents CR LF", crlf);
+        TfHTML* doc = FileNew(*w);
+        const fs::path file = dir.file(crlf ? "crlf.htm" : "lf.htm");
+        ASSERT_TRUE(doc->saveTo(qpath(file)));
+        const std::string bytes = qmtest::readFile(file);
+        ASSERT_NE(bytes.find('\n'), std::string::npos);
+        EXPECT_EQ(bytes.find('\r') == std::string::npos, !crlf);
+        doc->txtHTML()->ClearAll();
+        doc->txtHTML()->InsertText(std::string_view("a\r\nb"));
+        ASSERT_TRUE(doc->saveTo(qpath(file)));
+        EXPECT_EQ(qmtest::readFile(file), crlf ? "a\r\nb\r\n" : "a\nb\n");
+        doc->subWindow()->close();
+    }
 }
 
 // A line far longer than the old 32,767-byte limit opens whole, with no
@@ -478,4 +535,29 @@ TEST_F(DocumentTest, DropAndPopupRepeatInsertTheLastTagPairAtTheSelection) {
     ASSERT_NE(repeat, nullptr);
     repeat->trigger();
     EXPECT_EQ(textOf(doc), "<B></B><B>word</B>");
+}
+
+TEST_F(DocumentTest, LineNumbersItemAppliesToEveryDocumentAndIsKept) {
+    auto w = startWired();
+    QAction* item = w->menuAction("LineNumbers1Click");
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text(), "Line &Numbers");
+    EXPECT_FALSE(item->isChecked());
+    TfHTML* a = FileNew(*w);
+    item->trigger();
+    TfHTML* b = FileNew(*w);
+    for (const bool shown : {true, false}) {
+        SCOPED_TRACE(shown);
+        EXPECT_EQ(item->isChecked(), shown);
+        EXPECT_EQ(a->txtHTML()->ShowLineNumbers(), shown);
+        EXPECT_EQ(b->txtHTML()->ShowLineNumbers(), shown) << "a document opened later follows the setting";
+        EXPECT_EQ(iniValue("Editor", "Line Numbers"), shown ? "1" : "0");
+        if (shown) item->trigger();
+    }
+    item->trigger();
+    // The next run starts with the item checked.
+    w.reset();
+    TmdiMain again;
+    installAllCommands(again);
+    EXPECT_TRUE(again.menuAction("LineNumbers1Click")->isChecked());
 }

@@ -7,6 +7,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTabBar>
+#include <functional>
 
 #include <sys/stat.h>
 
@@ -77,26 +78,42 @@ TEST_F(DocumentTest, OpenSeveralFilesAndRecentFilesMoveWithoutRepeating) {
     EXPECT_EQ(w->menuAction("FileExit") != nullptr, true);
 }
 
-TEST_F(DocumentTest, SaveUpdatesRecentFilesButNotTheMenu) {
+// Regression: Save and Save As changed the list but not the menu, and an item
+// opened the entry now at its index: "&2 .../a.htm" opened the saved file.
+TEST_F(DocumentTest, RecentFileItemsOpenTheFileTheyNameAfterSaveAndSaveAs) {
     auto w = startWired();
     const QString a = makeFile("a.htm", "a\r\n");
     OpenDocument(*w, a);
-    QAction* mru1 = nullptr;
-    for (QAction* act : w->findChildren<QAction*>())
-        if (act->objectName() == "MRU1") mru1 = act;
-    ASSERT_NE(mru1, nullptr);
-    EXPECT_EQ(mru1->text(), "&1 " + a);
+    QList<QAction*> items;
+    for (int i = 1; i <= 4; ++i) items << w->findChild<QAction*>(QString("MRU%1").arg(i));
+    ASSERT_FALSE(items.contains(nullptr));
 
     FileNew(*w);
     const QString out = qpath(dir.file("Out.HTM"));
     prompter->answerSave(out);
     w->runCommand("FileSave");
     EXPECT_EQ(activeHtmlDocument(*w)->caption(), out);
-    EXPECT_EQ(w->recentFiles().entry(0), out.toStdString());
-    EXPECT_EQ(mru1->text(), "&1 " + a) << "the menu shows the change at its next refresh";
     EXPECT_TRUE(fs::exists(dir.file("Out.HTM")));
     EXPECT_EQ(w->tabStrip()->tabText(1), out);
     EXPECT_EQ(w->statusText(), "   Ready ...");
+    const QString b = qpath(dir.file("b.txt"));
+    prompter->answerSave(b);
+    w->runCommand("FileSaveAs");
+    EXPECT_EQ(w->recentFiles().entry(0), b.toStdString());
+
+    const QStringList labels{"&1 " + b, "&2 " + out, "&3 " + a};
+    for (int i = 0; i < labels.size(); ++i) {
+        EXPECT_EQ(items[i]->text().toStdString(), labels[i].toStdString());
+        EXPECT_TRUE(items[i]->isVisible());
+        // With nothing open, the item opens exactly the file it names.
+        w->runCommand("CloseAll1Click");
+        QCoreApplication::processEvents();
+        items[i]->trigger();
+        ASSERT_NE(activeHtmlDocument(*w), nullptr) << i;
+        EXPECT_EQ(("&" + QString::number(i + 1) + " " + activeHtmlDocument(*w)->caption()).toStdString(),
+                  labels[i].toStdString());
+    }
+    EXPECT_FALSE(items[3]->isVisible());
 }
 
 TEST_F(DocumentTest, SaveAsRefusesAFailingPathAndAPathOpenElsewhere) {
@@ -166,4 +183,39 @@ TEST_F(DocumentTest, OpenDocumentsSavedAsANewProject) {
     EXPECT_EQ(asked.last().file.filter, "Quillmar Project File (*.qpr)|*.qpr");
     EXPECT_EQ(qmtest::readFile(dir.file("site.qpr")),
               "Site\r\n" + a.toStdString() + "\r\n" + untitled->caption().toStdString() + "\r\n");
+}
+
+// Regression: rebuilding the tab strip left its first tab selected.
+TEST_F(DocumentTest, TheActiveDocumentsTabStaysSelectedAfterSaveSaveAsAndACancelledExit) {
+    auto w = startWired();
+    FileNew(*w);
+    TfHTML* middle = FileNew(*w);
+    FileNew(*w);
+    const struct {
+        const char* name;
+        std::function<void()> act;
+    } cases[] = {
+        {"Save", [&] {
+             prompter->answerSave(qpath(dir.file("saved.htm")));
+             w->runCommand("FileSave");
+         }},
+        {"Save As", [&] {
+             prompter->answerSave(qpath(dir.file("saved-as.htm")));
+             w->runCommand("FileSaveAs");
+         }},
+        {"cancelled Exit", [&] {
+             middle->txtHTML()->InsertText(std::string_view("x"));
+             prompter->answerConfirm(Prompter::Cancel);
+             EXPECT_FALSE(w->close());
+         }},
+    };
+    for (const auto& c : cases) {
+        w->mdiArea()->setActiveSubWindow(middle->subWindow());
+        c.act();
+        ASSERT_EQ(activeHtmlDocument(*w), middle) << c.name;
+        QTabBar* tabs = w->tabStrip();
+        ASSERT_EQ(tabs->count(), 3) << c.name;
+        EXPECT_EQ(tabs->tabText(tabs->currentIndex()).toStdString(), middle->caption().toStdString()) << c.name;
+    }
+    middle->txtHTML()->setModified(false);
 }

@@ -54,21 +54,27 @@ TEST_F(MainWindowTest, PanelsHaveTheirWidthsHintsAndFirstTexts) {
     auto w = start();
     struct Expect {
         const char* name;
-        int width;
+        int width;  // at least this wide, and exactly when nothing must fit
         QString hint;
+        QString mustFit;
     };
     const Expect panels[] = {
-        {"StatusLine", 194, ""},
-        {"pnlMode", 65, "Current Editing Mode"},
-        {"pnlPos", 52, "Current Position"},
-        {"pnlSize", 72, "Files Size in Bytes"},
-        {"pnlApp", 110, "Your User Name"},
+        {"StatusLine", 194, "", ""},
+        {"pnlMode", 65, "Current Editing Mode", ""},
+        {"pnlPos", 52, "Current Position", "9999999:99999"},
+        {"pnlSize", 72, "Files Size in Bytes", "Bytes: 20000000"},
+        {"pnlApp", 110, "Your User Name", ""},
     };
     for (const Expect& e : panels) {
         SCOPED_TRACE(e.name);
         QLabel* p = w->panel(e.name);
         ASSERT_NE(p, nullptr);
-        EXPECT_EQ(p->width(), e.width);
+        if (e.mustFit.isEmpty()) {
+            EXPECT_EQ(p->width(), e.width);
+        } else {
+            EXPECT_GE(p->width(), e.width);
+            EXPECT_LE(p->fontMetrics().horizontalAdvance(e.mustFit), p->contentsRect().width());
+        }
         EXPECT_EQ(p->statusTip(), e.hint);
     }
     QLabel* tag = w->panel("pnlTag");

@@ -200,3 +200,54 @@ TEST_F(TagCommandTest, AFailedLibrarySaveReachesTheHandlerAndKeepsTheDialogOpen)
     grab->close();
     std::filesystem::remove_all(libraryFile());
 }
+
+// Regression: each item used to be inserted into a copy of the whole list, so
+// a large bookmark file took many seconds to grab and to move.
+TEST_F(TagCommandTest, ALargeLibraryMergesSortedWithEqualItemsInArrivalOrder) {
+    std::string library, document;
+    QStringList expected;
+    for (int i = 0; i < 20000; ++i) {
+        // Scattered keys in mixed case, so the merge interleaves both lists.
+        const int key = (i * 7919) % 20000;
+        const std::string link = "<A HREF=\"" + std::string(i % 2 ? "P" : "p") + std::to_string(key) + "\">x</A>";
+        (i % 2 ? library : document) += link + "\r\n";
+    }
+    library += "<a href=\"same\">x</A>\r\n";
+    document += "<A HREF=\"SAME\">x</A>";
+    qmtest::writeFile(libraryFile(), library);
+    newDocument(document);
+    main->runCommand("GrabURLs1Click");
+    TfURLGrab* grab = grabDialog(*main);
+    ASSERT_EQ(grab->newUrls().size(), 10001);
+    grab->IncAllBtn->click();
+    const QStringList all = grab->libraryUrls();
+    ASSERT_EQ(all.size(), 20002);
+    for (qsizetype i = 1; i < all.size(); ++i)
+        ASSERT_LE(QString::compare(all[i - 1], all[i], Qt::CaseInsensitive), 0) << i;
+    // Items equal but for case: the one already in the library comes first.
+    const qsizetype same = all.indexOf("<a href=\"same\">x</A>");
+    ASSERT_GE(same, 0);
+    EXPECT_EQ(all[same + 1], "<A HREF=\"SAME\">x</A>");
+    grab->close();
+}
+
+TEST_F(TagCommandTest, GrabListsDrawTheirTabStopAtThreeQuartersOfTheirWidth) {
+    TfURLGrab* grab = grabDialog(*main);
+    grab->resize(900, 400);
+    grab->show();
+    for (QListWidget* list : {grab->srcList, grab->dstList}) {
+        list->clear();
+        list->addItem("a\tW");
+        list->setStyleSheet("QListWidget { background: white; color: black; }");
+        const QImage image = list->viewport()->grab().toImage();
+        const int row = list->visualItemRect(list->item(0)).center().y() * image.height() / list->viewport()->height();
+        // The first dark column right of the "a": where the text after the tab starts.
+        int column = -1;
+        for (int x = image.width() / 10; x < image.width() && column < 0; ++x)
+            for (int dy = -4; dy <= 4 && column < 0; ++dy)
+                if (qGray(image.pixel(x, row + dy)) < 100) column = x;
+        const double expected = 0.75 * image.width();
+        EXPECT_NEAR(column, expected, 4.0) << list->objectName().toStdString();
+    }
+    grab->close();
+}

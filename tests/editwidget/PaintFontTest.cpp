@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <cstdlib>
 #include <stdexcept>
+#include <vector>
 
 namespace {
 // Pixels of one colour inside a rectangle of the image.
@@ -194,4 +195,32 @@ TEST_F(EditWidgetTest, TenMegabyteLineScrollsAndPaintsFarToTheRight) {
     EXPECT_EQ(w->editor().LeftColumn(), 5'000'001 - w->editor().VisibleColumns());
     typeText("x");
     EXPECT_EQ(w->GetParagraphText(1).substr(4'999'999, 6), " xMMMM");
+}
+
+TEST_F(EditWidgetTest, LineNumbersMarkEachFileLineNotItsWrappedContinuations) {
+    w->setWordWrap(true);
+    w->setWrapToWindow(false);
+    w->setWrapColumn(10);
+    setText("one\r\ntwo words that wrap\r\nthree");
+    const int textLeftBefore = w->caretRect().left();
+    const int columnsBefore = w->VisibleColumns();
+    w->setShowLineNumbers(true);
+    const int textLeft = w->caretRect().left();
+    ASSERT_GT(textLeft, textLeftBefore + 2 * w->charWidth()) << "the text moves right of the numbers";
+    ASSERT_GT(w->LineCount(), 3);
+    const QImage img = w->viewport()->grab().toImage();
+    // Ink in the number column of a row: pixels unlike the column's own shade.
+    auto numbered = [&](int row) {
+        const QRect cell(w->LeftMargin(), row * w->lineHeight(), textLeft - w->LeftMargin() - 1, w->lineHeight());
+        const QColor shade = img.pixelColor(cell.left() + 1, cell.top() + 1);
+        return countColor(img, cell, shade) < cell.width() * cell.height();
+    };
+    // File line 1, file line 2 and its continuations, then file line 3.
+    std::vector<bool> rows, expected(static_cast<size_t>(w->LineCount()), false);
+    for (int row = 0; row < w->LineCount(); ++row) rows.push_back(numbered(row));
+    expected.front() = expected[1] = expected.back() = true;
+    EXPECT_EQ(rows, expected);
+    w->setShowLineNumbers(false);
+    EXPECT_EQ(w->caretRect().left(), textLeftBefore);
+    EXPECT_EQ(w->VisibleColumns(), columnsBefore);
 }

@@ -83,6 +83,23 @@ TEST(Files, LineEndsLfCrAndMixed) {
     EXPECT_EQ(qmtest::readFile(dir.file("new.txt")), "n\r\n");
 }
 
+// The size shown to the user is the size of the file a save writes.
+TEST(Files, FileByteCountIsTheSizeOfTheSavedFile) {
+    qmtest::TempDir dir;
+    const char* cases[] = {"", "a", "a\n", "a\nb\n", "ab\nc", "\n\n\n", "a\r\nb\r\n", "x\r\ny", "a\rb\r\nc\n",
+                           "\xC3\xA9t\xC3\xA9\n"};
+    for (const char* bytes : cases) {
+        for (const bool lf : {false, true}) {
+            TParagraphStore s;
+            loadBytes(dir, bytes, s);
+            s.setLfLineEnds(lf);
+            ASSERT_TRUE(s.SaveToFile(dir.file("out.txt").string()).ok);
+            EXPECT_EQ(s.fileByteCount(), static_cast<std::int64_t>(fs::file_size(dir.file("out.txt"))))
+                << testing::PrintToString(std::string(bytes)) << (lf ? " LF" : " CR LF");
+        }
+    }
+}
+
 TEST(Files, CtrlZEndsTheFileOnlyWhenOnlyLineEndsFollow) {
     qmtest::TempDir dir;
     TParagraphStore s;

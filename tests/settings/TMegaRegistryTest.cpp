@@ -25,7 +25,8 @@ TEST(IntText, AcceptsDecimalAndBothHexForms) {
         {"-2147483648", INT32_MIN}, {"$FFFFFFFF", -1}, {"$80000000", INT32_MIN},
     };
     for (const auto& [text, value] : good) EXPECT_EQ(inttext::parse(text), value) << text;
-    for (const char* bad : {"", "0x", "$", "-", "abc", "12 ", "1.5", "2147483648", "-2147483649", "$100000000", "Y"})
+    for (const char* bad : {"", "0x", "$", "-", "abc", "12 ", "1.5", "2147483648", "-2147483649", "$100000000", "Y",
+                            "-0x10", "-$10", "+0x1F", "+$1F"})
         EXPECT_EQ(inttext::parse(bad), std::nullopt) << bad;
 }
 
@@ -55,13 +56,14 @@ protected:
 };
 
 TEST_F(StoreTest, ReadIntegerAcceptsHexAndFallsBackOnText) {
-    writeSettings("[N]\r\nhex=0x1F\r\ndollar=$1F\r\nword=twelve\r\nbare=0x\r\nempty=\r\nneg=-3\r\n");
+    writeSettings("[N]\r\nhex=0x1F\r\ndollar=$1F\r\nword=twelve\r\nbare=0x\r\nempty=\r\nneg=-3\r\nneghex=-0x10\r\n");
     EXPECT_EQ(store.ReadInteger("N", "hex", 5), 31);
     EXPECT_EQ(store.ReadInteger("N", "dollar", 5), 31);
     EXPECT_EQ(store.ReadInteger("N", "word", 5), 5);
     EXPECT_EQ(store.ReadInteger("N", "bare", 5), 5);
     EXPECT_EQ(store.ReadInteger("N", "empty", 5), 5);
     EXPECT_EQ(store.ReadInteger("N", "neg", 5), -3);
+    EXPECT_EQ(store.ReadInteger("N", "neghex", 5), 5);
     EXPECT_EQ(store.ReadInteger("N", "absent", 5), 5);
 }
 
