@@ -75,21 +75,25 @@ constexpr std::string_view kPara = "&Insert|Para&graph Format";
 constexpr std::string_view kTable = "&Insert|&Table Elements";
 constexpr std::string_view kUrl = "&Insert|&URL Link";
 
-// Ctrl+F7 belongs to Tools > Set Bookmark > 7 alone: two actions sharing a key
-// are ambiguous in Qt and neither would fire.
+// Two actions sharing a key are ambiguous in Qt and neither would fire, so
+// each key has one owner. Ctrl+F7 and Ctrl+F3 belong to Tools > Set Bookmark
+// (the nine bookmark keys stay one series with Goto Bookmark's
+// Ctrl+Shift+F1..F9); Check Spelling has no key and Find Again moves to
+// Shift+F3. Ctrl+N, Ctrl+W, Ctrl+Q, Ctrl+Shift+S, Ctrl+Y, Ctrl+A and Undo's
+// Ctrl+Z are the keys Linux desktops use for these commands; each was free.
 constexpr MenuRow kMenu[] = {
     // File
-    cmd(kFile, "&New Document", "", "Create a new document from the default template", "FileNew"),
+    cmd(kFile, "&New Document", "Ctrl+N", "Create a new document from the default template", "FileNew"),
     cmd(kFile, "New from &Template ...", "", "Create a new document from a template", "NewfromTemplate1Click"),
     cmd(kFile, "New &Home Page ...", "", "Build a new home page with the Home Page Wizard", "NewHomePage1Click"),
     sep(kFile),
     cmd(kFile, "&Open Document(s) ...", "Ctrl+O", "Open an existing file", "FileOpen"),
     cmd(kFile, "Open P&roject Window ...", "F2", "Open the Project Window", "OpenProjectWindow1Click"),
-    cmd(kFile, "&Close", "", "Close the current document", "FileCloseChild"),
+    cmd(kFile, "&Close", "Ctrl+W", "Close the current document", "FileCloseChild"),
     cmd(kFile, "Close &All", "", "Close every open document", "CloseAll1Click"),
     sep(kFile),
     cmd(kFile, "&Save", "Ctrl+S", "Save the current document", "FileSave"),
-    cmd(kFile, "Save &As...", "", "Save the current document under a new name", "FileSaveAs"),
+    cmd(kFile, "Save &As...", "Ctrl+Shift+S", "Save the current document under a new name", "FileSaveAs"),
     cmd(kFile, "Sav&e Open as New Project ...", "", "Save the open documents as a new project",
         "SaveOpenasNewProject1Click"),
     sep(kFile),
@@ -100,21 +104,23 @@ constexpr MenuRow kMenu[] = {
     cmd(kFile, "&Web Preview ...", "F9", "Preview the current document as a web page", "WebPreview1Click"),
     sep(kFile),
     {kFile, {}, {}, {}, {}, {}, "MRUOpenChild", RowKind::RecentFiles, false},
-    cmd(kFile, "E&xit", "", "Save the settings and leave Quillmar", "FileExit"),
+    cmd(kFile, "E&xit", "Ctrl+Q", "Save the settings and leave Quillmar", "FileExit"),
 
     // Edit
-    cmd(kEdit, "&Undo", "Ctrl+U", "Undo the last action", "EditUndo"),
-    cmd(kEdit, "&Redo", "", "Redo the last undone action", "EditRedoClick"),
+    cmd(kEdit, "&Undo", "Ctrl+U; Ctrl+Z", "Undo the last action", "EditUndo"),
+    cmd(kEdit, "&Redo", "Ctrl+Y", "Redo the last undone action", "EditRedoClick"),
     sep(kEdit),
     cmd(kEdit, "Cu&t", "Ctrl+X", "Cut the selected text to the clipboard", "EditCut"),
     cmd(kEdit, "&Copy", "Ctrl+C", "Copy the selected text to the clipboard", "EditCopy"),
     cmd(kEdit, "&Paste", "Ctrl+V", "Paste the contents of the clipboard", "EditPaste"),
     cmd(kEdit, "&Delete", "Ctrl+Del", "Delete the selected text", "EditDelete"),
     cmd(kEdit, "C&lear", "", "Remove all text from the document", "EditClear"),
+    cmd(kEdit, "Select &All", "Ctrl+A", "Select the whole document", "EditSelectAll"),
     sep(kEdit),
     cmd(kEdit, "Repeat &Last Tag", "F4", "Insert the last tag again", "RepeatLastTag1Click"),
     cmd(kEdit, "Check &Spelling ...", "", "Check the spelling of the document", "CheckSpelling1Click"),
     sep(kEdit),
+    cmd(kEdit, "Go to Li&ne ...", "", "Move the caret to a line of the file", "EditGotoLine"),
     {kEdit, "&Goto", "Ctrl+G", "Find a part of the document", {}, {}, "GotoMenu", RowKind::Submenu, false},
     cmd(kGoto, "&Head Section", "", "Select the HEAD section", "TitleSection1Click"),
     cmd(kGoto, "&Title Declaration", "", "Select the document title", "TitleDeclaration1Click"),

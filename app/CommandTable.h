@@ -27,7 +27,10 @@ enum class RowKind {
 struct MenuRow {
     std::string_view path;      // top menu and submenus, joined by '|': "&Insert|&Font Styles"
     std::string_view caption;   // exact, '&' marks the access key
-    std::string_view shortcut;  // Qt portable text ("Ctrl+Shift+F1"), empty for none
+    // Qt portable text ("Ctrl+Shift+F1"), empty for none. Several keys are
+    // separated by "; " (QKeySequence::listFromString): the first is the
+    // item's own key, the others the desktop's usual keys for the command.
+    std::string_view shortcut;
     std::string_view hint;      // status-line hint; empty: see menuHint()
     std::string_view startText; // Tag rows
     std::string_view endText;   // Tag rows; empty means a single insertion

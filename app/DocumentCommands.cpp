@@ -6,8 +6,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <algorithm>
+#include <optional>
 
 #include "Application.h"
+#include "EditPositions.h"
 
 #include "Prompter.h"
 #include "StartupRules.h"
@@ -67,6 +70,37 @@ void EditDelete(TmdiMain& main) {
         c->DeleteSelection();
         c->setModified(true);
     }
+}
+
+void EditSelectAll(TmdiMain& main) {
+    TTextEditControl* c = active(main);
+    if (!c) return;
+    const int last = c->ParagraphCount();
+    const auto end = static_cast<std::int32_t>(c->GetParagraphText(last).size()) + 1;
+    editpos::select(*c, {qm::ParaNum(1), qm::ParaPos(1)}, {qm::ParaNum(last), qm::ParaPos(end)});
+}
+
+void EditGotoLine(TmdiMain& main) {
+    TfHTML* doc = activeHtmlDocument(main);
+    if (!doc) return;
+    TTextEditControl* c = doc->txtHTML();
+    // File lines, as validators and browsers count them: a wrapped line is
+    // one line however many display lines it takes.
+    const int count = c->ParagraphCount();
+    const std::optional<QString> answer = Prompter::current().input(
+        QStringLiteral("Go to Line"), QStringLiteral("Line number (1 - %1):").arg(count),
+        QString::number(editpos::caret(*c).para.value));
+    if (!answer) return;
+    bool ok = false;
+    const int line = answer->trimmed().toInt(&ok);
+    if (!ok || line < 1) {
+        Prompter::current().message(QString::fromUtf8(startup::kAppTitle),
+                                    QStringLiteral("\"%1\" is not a line number.").arg(answer->trimmed()),
+                                    Prompter::Icon::Warning);
+        return;
+    }
+    editpos::setCaret(*c, {qm::ParaNum(std::min(line, count)), qm::ParaPos(1)});
+    doc->bringToFront();
 }
 
 void EditClear(TmdiMain& main) {
@@ -158,6 +192,8 @@ void installDocumentCommands(TmdiMain& main) {
     main.setHandler("EditPaste", [m] { EditPaste(*m); });
     main.setHandler("EditDelete", [m] { EditDelete(*m); });
     main.setHandler("EditClear", [m] { EditClear(*m); });
+    main.setHandler("EditSelectAll", [m] { EditSelectAll(*m); });
+    main.setHandler("EditGotoLine", [m] { EditGotoLine(*m); });
     main.setHandler("WordWrap1Click", [m] { WordWrap1Click(*m); });
     main.setHandler("SmartTabs1Click", [m] { SmartTabs1Click(*m); });
     main.setHandler("LineNumbers1Click", [m] { LineNumbers1Click(*m); });

@@ -1,7 +1,8 @@
 #pragma once
 // The main window's editing commands on the active document (Undo, Redo,
-// Cut, Copy, Paste, Delete, Clear, WordWrap, Auto Indent) and the merging of
-// the active document's Search menu into the menu bar.
+// Cut, Copy, Paste, Delete, Clear, Select All, Go to Line, WordWrap, Auto
+// Indent) and the merging of the active document's Search menu into the menu
+// bar.
 
 class TmdiMain;
 
@@ -12,6 +13,10 @@ void EditCopy(TmdiMain& main);
 void EditPaste(TmdiMain& main);
 void EditDelete(TmdiMain& main);
 void EditClear(TmdiMain& main);
+void EditSelectAll(TmdiMain& main);
+// Asks for a file line number and puts the caret at that line's start (the
+// last line for a larger number).
+void EditGotoLine(TmdiMain& main);
 void WordWrap1Click(TmdiMain& main);
 // View > "Line &Numbers": file line numbers in every document's margin; the
 // state is kept in "Editor" / "Line Numbers".

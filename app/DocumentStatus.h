@@ -14,4 +14,6 @@ public:
     virtual long long byteCount() const = 0;
     // True in insert mode, false in overwrite mode.
     virtual bool insertMode() const = 0;
+    // True when the document's file cannot be saved in place.
+    virtual bool readOnly() const { return false; }
 };

@@ -3,9 +3,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
+#include "DurableFile.h"
 #include "Paths.h"
 #include "ProjectSave.h"
 #include "Prompter.h"
@@ -22,7 +21,6 @@ int newDocuments = 0;
 QString appTitle() { return QString::fromUtf8(startup::kAppTitle); }
 void status(TmdiMain& main, const QString& text) { main.SetStatusText(text); }
 void ready(TmdiMain& main) { main.SetStatusText(QStringLiteral("Ready ...")); }
-QString identity(const QString& path) { return QString::fromStdString(paths::documentIdentity(path.toStdString())); }
 
 Prompter::FileRequest openDialog() {
     Prompter::FileRequest req;
@@ -45,9 +43,9 @@ Prompter::FileRequest saveDialog() {
 
 // Another window already holding this identity: saving there would give one
 // file two windows whose saves overwrite each other.
-bool openElsewhere(TmdiMain& main, const TfHTML* doc, const QString& id) {
+bool openElsewhere(TmdiMain& main, const TfHTML* doc, const std::string& id) {
     for (TfHTML* other : htmlDocuments(main))
-        if (other != doc && other->caption() == id) return true;
+        if (other != doc && other->filePath() == id) return true;
     return false;
 }
 
@@ -56,15 +54,19 @@ bool openElsewhere(TmdiMain& main, const TfHTML* doc, const QString& id) {
 bool saveUnderNewName(TmdiMain& main, TfHTML* doc) {
     const QString chosen = Prompter::current().saveFile(saveDialog());
     if (chosen.isEmpty()) return false;
-    const QString id = identity(chosen);
+    // The dialog gives names as text: a name that is not UTF-8 cannot be
+    // chosen there (the command line can open it).
+    const std::string id = paths::documentIdentity(chosen.toStdString());
     if (openElsewhere(main, doc, id)) {
         Prompter::current().message(appTitle(), chosen + QStringLiteral(" is already open."));
         return false;
     }
     status(main, QStringLiteral("Saving ") + chosen + QStringLiteral(" ..."));
+    // A read-only choice was answered inside (another name, or nothing).
+    const std::string before = doc->filePath();
     if (!doc->saveTo(id)) return false;
-    doc->setCaption(id);
-    MRUUpdate(main, id);
+    if (doc->filePath() == before) doc->setFilePath(id);
+    MRUUpdate(main, doc->filePath());
     return true;
 }
 
@@ -80,7 +82,7 @@ TfHTML* FileNew(TmdiMain& main) {
     const std::filesystem::path tpl = paths::dataFile("standard.tpl");
     std::error_code ec;
     if (std::filesystem::exists(tpl, ec)) {
-        doc->loadFrom(QString::fromStdString(tpl.string()));
+        doc->loadFrom(tpl.string());
         doc->useNewDocumentLineEnds();  // the template's own line ends do not carry over
     } else {
         Prompter::current().message(
@@ -110,7 +112,7 @@ void FileSave(TmdiMain& main) {
             if (saveUnderNewName(main, doc)) main.TabsUpdate(doc->caption());
         } else {
             status(main, QStringLiteral("Saving ") + doc->caption() + QStringLiteral(" ..."));
-            if (doc->saveTo(doc->caption())) MRUUpdate(main, doc->caption());
+            if (doc->saveTo(doc->filePath())) MRUUpdate(main, doc->filePath());
         }
     }
     main.TabsRefresh();
@@ -146,18 +148,18 @@ void InsertFile1Click(TmdiMain& main) {
     }
     const QString file = files.first();
     status(main, QStringLiteral("Inserting File : ") + file + QStringLiteral(" ..."));
-    std::error_code ec;
-    std::ifstream in;
-    if (std::filesystem::is_regular_file(file.toStdString(), ec)) in.open(file.toStdString(), std::ios::binary);
-    if (!in) {
-        Prompter::current().message(appTitle(), QStringLiteral("Unable to read ") + file + QStringLiteral("."),
+    // The document's own limit: what it cannot hold is refused unread.
+    const durable::ReadResult read =
+        durable::readFile(file.toStdString(), static_cast<std::uint64_t>(doc->txtHTML()->editor().store().ByteLimit()));
+    if (!read) {
+        Prompter::current().message(appTitle(),
+                                    QStringLiteral("Unable to read ") + file + QStringLiteral(".\n\n") +
+                                        QString::fromStdString(read.reason),
                                     Prompter::Icon::Warning);
         ready(main);
         return;
     }
-    std::ostringstream buf;
-    buf << in.rdbuf();
-    const std::string bytes = buf.str();
+    const std::string& bytes = read.bytes;
     // Every line ends in a line break, the last one included; all lines go
     // in as one edit (one undo step) with the caret after the last.
     std::string text;
@@ -197,15 +199,21 @@ void SaveOpenasNewProject1Click(TmdiMain& main) {
 
 // The menu is refreshed with every change of the list, so an item always
 // names the file it opens.
-void MRUUpdate(TmdiMain& main, const QString& name) {
-    main.recentFiles().update(name.toStdString());
+void MRUUpdate(TmdiMain& main, const std::string& name) {
+    main.recentFiles().update(name);
     main.MRUDisplay();
+}
+
+bool saveDocumentAs(TmdiMain& main, TfHTML* doc) {
+    const bool saved = saveUnderNewName(main, doc);
+    main.TabsRefresh();
+    return saved;
 }
 
 void MRUOpenChild(TmdiMain& main, int index) {
     if (index < 0 || index >= RecentFiles::kCount) return;
     const std::string& entry = main.recentFiles().entry(index);
-    if (!entry.empty()) OpenDocument(main, QString::fromStdString(entry));
+    if (!entry.empty()) OpenDocument(main, entry);
 }
 
 bool queryCloseAllDocuments(TmdiMain& main) {
@@ -236,6 +244,6 @@ void installFileCommands(TmdiMain& main) {
     main.setHandler("CloseAll1Click", [m] { CloseAll1Click(*m); });
     main.setHandler("InsertFile1Click", [m] { InsertFile1Click(*m); });
     main.setHandler("SaveOpenasNewProject1Click", [m] { SaveOpenasNewProject1Click(*m); });
-    main.setDocumentOpener([m](const QString& path) { OpenDocument(*m, path); });
+    main.setDocumentOpener([m](const std::string& path) { OpenDocument(*m, path); });
     main.setCloseQuery([m] { return queryCloseAllDocuments(*m); });
 }

@@ -4,6 +4,7 @@
 // identity (its file's path, or "New HTML Document <n>").
 
 #include <QString>
+#include <string>
 
 class TfHTML;
 class TmdiMain;
@@ -22,7 +23,9 @@ void InsertFile1Click(TmdiMain& main);
 void SaveOpenasNewProject1Click(TmdiMain& main);
 
 // Puts the name first in the recent-files list and refreshes the File menu.
-void MRUUpdate(TmdiMain& main, const QString& name);
+void MRUUpdate(TmdiMain& main, const std::string& name);
+// Save As for the given document (the dialog, then the save); true when saved.
+bool saveDocumentAs(TmdiMain& main, TfHTML* doc);
 // Opens recent-file entry index (0..3) when it is not empty.
 void MRUOpenChild(TmdiMain& main, int index);
 

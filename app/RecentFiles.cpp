@@ -3,6 +3,7 @@
 #include <vector>
 
 void RecentFiles::update(const std::string& name) {
+    if (name.find_first_of("\r\n") != std::string::npos) return;
     std::vector<std::string> list(entries_.begin(), entries_.end());
     // Only entries before the last are searched; the last one falls off anyway.
     for (size_t i = 0; i + 1 < list.size();) {

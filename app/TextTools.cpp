@@ -1,6 +1,7 @@
 #include "TextTools.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -34,12 +35,36 @@ QString appTitle() { return QString::fromUtf8(startup::kAppTitle); }
 
 }  // namespace
 
+bool undoFitsOrGoOn(TTextEditControl& control, std::uint64_t undoBytes) {
+    if (undoBytes <= control.editor().store().undoBuffer().size()) return true;
+    return Prompter::current().confirm(appTitle(),
+                                       QStringLiteral("This change is too large to be undone.\n\n"
+                                                      "Go on without undo?"),
+                                       Prompter::Yes | Prompter::No, Prompter::No) == Prompter::Yes;
+}
+
+namespace {
+// The most undo history removing every tag can take: every byte once, and
+// for each "<" a few records (one per paragraph a tag spans, at most).
+std::uint64_t convertUndoBytes(const qm::TParagraphStore& store) {
+    std::uint64_t opens = 0;
+    for (qm::ParaNum n(1); n.value <= store.ParagraphCount(); ++n) {
+        const std::string_view t = store.paragraphText(n);
+        opens += static_cast<std::uint64_t>(std::count(t.begin(), t.end(), '<'));
+    }
+    return static_cast<std::uint64_t>(store.ByteCount()) +
+           opens * 2 * qm::TEditUndoBuffer::replaceRecordBytes(0, 0);
+}
+}  // namespace
+
 int ConvertToText(TmdiMain& main, TTextEditControl* control) {
     if (!control) {
         main.SetStatusText(QStringLiteral("Ready ..."));
         return 0;
     }
+    if (!undoFitsOrGoOn(*control, convertUndoBytes(control->editor().store()))) return 0;
     HourglassGuard hourglass;
+    qm::TParagraphStore::EditGroup oneStep(control->editor().store());
     main.SetStatusText(QStringLiteral("Converting to Text ..."));
     int removed = 0;
     std::string lastTag;
@@ -127,7 +152,7 @@ bool ImportURLsfromNetscape(TmdiMain& main, TfURLGrab& grab, TfProgress& progres
             progress.setPercent(8);
             // Already open: OpenDocument says so, and the grab runs on the
             // active document.
-            OpenDocument(main, QString::fromStdString(bookmarks));
+            OpenDocument(main, bookmarks);
             GrabURLsFromDocument(main, activeEditControl(main), grab);
             imported = true;
         }

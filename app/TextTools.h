@@ -6,6 +6,7 @@
 // wrap point inside a tag or a link never changes what is removed or copied.
 
 #include <QString>
+#include <cstdint>
 
 class TmdiMain;
 class TTextEditControl;
@@ -21,8 +22,17 @@ inline constexpr const char* kBookmarkSection = "Bookmark List";
 inline constexpr const char* kBookmarkEntry = "File Location";
 inline constexpr const char* kBrowserIni = "netscape.ini";
 
-// Removes everything from each "<" to the next ">" (across lines), each
-// removal one undoable edit; a "<" with no ">" after it stays. The clipboard
+// Document windows keep this much undo history at most (taken from memory
+// as it grows).
+inline constexpr std::uint32_t kDocumentUndoBytes = 64u << 20;
+
+// True when an edit needing `undoBytes` of undo history fits the control's
+// history, or when the user, asked, chooses to go on without undo for it.
+bool undoFitsOrGoOn(TTextEditControl& control, std::uint64_t undoBytes);
+
+// Removes everything from each "<" to the next ">" (across lines), all of it
+// one undoable step; a "<" with no ">" after it stays. When that step may
+// not fit the undo history the user is asked first (No: nothing changes). The clipboard
 // holds the last removed tag afterwards. Returns the number removed.
 // control == nullptr: status "Ready ..." only.
 int ConvertToText(TmdiMain& main, TTextEditControl* control);

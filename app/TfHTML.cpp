@@ -12,10 +12,11 @@
 #include <QVBoxLayout>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
+#include <sys/stat.h>
 
 #include "Application.h"
+#include "DurableFile.h"
+#include "FileCommands.h"
 #include "FindReplace.h"
 #include "Paths.h"
 #include "Prompter.h"
@@ -23,6 +24,7 @@
 #include "TMegaRegistry.h"
 #include "TTextEditControl.h"
 #include "TagInsertion.h"
+#include "TextTools.h"
 #include "TmdiMain.h"
 #include "Utf8.h"
 
@@ -41,6 +43,17 @@ QString fileErrorText(const QString& verb, const QString& path, const qm::FileRe
     if (reason.isEmpty()) reason = QString::fromLocal8Bit(std::strerror(r.error));
     return QStringLiteral("Unable to %1 %2.\n\n%3").arg(verb, path, reason);
 }
+
+QString displayPath(const std::string& path) { return QString::fromStdString(path); }
+
+namespace {
+
+// Too large (a file or one of its lines): the reason is the whole sentence.
+QString openErrorText(const QString& shown, const qm::FileResult& r) {
+    return r.error == EFBIG ? QString::fromStdString(r.message) : fileErrorText(QStringLiteral("open"), shown, r);
+}
+
+}  // namespace
 
 // ---------------------------------------------------------------------------
 
@@ -64,6 +77,9 @@ TfHTML::TfHTML(TmdiMain& main) : main_(main) {
     txtHTML_->setScrollBars(TTextEditControl::ssVertical);
     txtHTML_->setWantTab(true);
     txtHTML_->setMakeBackup(false);
+    txtHTML_->editor().store().setUndoBufferSize(texttools::kDocumentUndoBytes);
+    // An unedited save must give back every byte, trailing blanks included.
+    txtHTML_->editor().store().setTrimWhiteSpace(false);
     useNewDocumentLineEnds();
 
     Prefs.SetIniFile("quilopt.ini");
@@ -118,37 +134,52 @@ void TfHTML::createMenus() {
     // The keys are given to the menu only while it is merged into the main
     // window (see Wiring), so two documents never claim the same key.
     find->setProperty("qmKey", QStringLiteral("Ctrl+F"));
-    findAgain_->setProperty("qmKey", QStringLiteral("Ctrl+F3"));
+    // Ctrl+F3 is Set Bookmark 3's (see the command table).
+    findAgain_->setProperty("qmKey", QStringLiteral("Shift+F3"));
     replace->setProperty("qmKey", QStringLiteral("Ctrl+R"));
 
     popup_ = new QMenu(this);
     popup_->setObjectName(QStringLiteral("PopupMenu1"));
-    act(popup_, QStringLiteral("&Undo"), [this] {
+    // The pop-up claims no key of its own (the menu bar owns them, and a
+    // second owner would make each key ambiguous); its key column shows the
+    // keys that run the same command from the menu bar.
+    auto shownKeys = [this](const char* handler) {
+        const QAction* item = main_.menuAction(handler);
+        return item ? keysText(item->shortcuts()) : QString();
+    };
+    auto popupItem = [&](const QString& text, const QString& keys, auto fn) {
+        return act(popup_, keys.isEmpty() ? text : text + u'\t' + keys, fn);
+    };
+    popupItem(QStringLiteral("&Undo"), shownKeys("EditUndo"), [this] {
         txtHTML_->Undo();
         txtHTML_->setModified(true);
     });
-    act(popup_, QStringLiteral("&ReDo"), [this] {
+    popupItem(QStringLiteral("&ReDo"), shownKeys("EditRedoClick"), [this] {
         txtHTML_->Redo();
         txtHTML_->setModified(true);
     });
     popup_->addSeparator();
-    act(popup_, QStringLiteral("Repeat &Last Tag"), [this] {
+    popupItem(QStringLiteral("Repeat &Last Tag"), shownKeys("RepeatLastTag1Click"), [this] {
         const TagPair pair = lastTagPair();
         InsertTag(main_, txtHTML_, pair.start, pair.end);
     });
     popup_->addSeparator();
-    act(popup_, QStringLiteral("Cu&t"), [this] {
+    popupItem(QStringLiteral("Cu&t"), shownKeys("EditCut"), [this] {
         txtHTML_->CutToClipboard();
         txtHTML_->setModified(true);
     });
-    act(popup_, QStringLiteral("&Copy"), [this] { txtHTML_->CopyToClipboard(); });
-    act(popup_, QStringLiteral("&Paste"), [this] {
+    popupItem(QStringLiteral("&Copy"), shownKeys("EditCopy"), [this] { txtHTML_->CopyToClipboard(); });
+    popupItem(QStringLiteral("&Paste"), shownKeys("EditPaste"), [this] {
         txtHTML_->PasteFromClipboard();
         txtHTML_->setModified(true);
     });
     popup_->addSeparator();
-    act(popup_, QStringLiteral("Find ..."), [this] { Find1Click(); });
-    act(popup_, QStringLiteral("Replace ..."), [this] { Replace1Click(); });
+    const auto searchKey = [](const QAction* a) {
+        return QKeySequence(a->property("qmKey").toString(), QKeySequence::PortableText)
+            .toString(QKeySequence::NativeText);
+    };
+    popupItem(QStringLiteral("Find ..."), searchKey(find), [this] { Find1Click(); });
+    popupItem(QStringLiteral("Replace ..."), searchKey(replace), [this] { Replace1Click(); });
 }
 
 QMdiSubWindow* TfHTML::subWindow() const { return qobject_cast<QMdiSubWindow*>(parentWidget()); }
@@ -162,44 +193,56 @@ void TfHTML::setCaption(const QString& caption) { setWindowTitle(caption); }
 
 bool TfHTML::isUntitled() const { return caption().left(17) == QLatin1String(kUntitled); }
 
-std::string TfHTML::filePath() const { return caption().toStdString(); }
+std::string TfHTML::filePath() const { return path_.empty() ? caption().toStdString() : path_; }
+
+void TfHTML::setFilePath(const std::string& path) {
+    path_ = path;
+    setCaption(displayPath(path));
+}
 
 // ---------------------------------------------------------------------------
 // Files
 
-bool TfHTML::saveTo(const QString& path) {
-    const qm::FileResult r = txtHTML_->SaveToFile(path.toStdString());
-    if (!r.ok) {
-        // The engine leaves the old file whole; the text stays unsaved here.
-        txtHTML_->setModified(true);
-        Prompter::current().message(appTitle(), fileErrorText(QStringLiteral("save"), path, r),
-                                    Prompter::Icon::Warning);
-        return false;
+bool TfHTML::saveTo(const std::string& path) {
+    const qm::FileResult r = txtHTML_->SaveToFile(path);
+    if (r.ok) {
+        txtHTML_->setModified(false);
+        return true;
     }
-    txtHTML_->setModified(false);
-    return true;
+    // The engine leaves the old file whole (or names the file holding the
+    // text); the text stays unsaved here.
+    txtHTML_->setModified(true);
+    const QString shown = displayPath(path);
+    if (r.readOnly) {
+        const Prompter::Button answer =
+            Prompter::current().confirm(appTitle(), shown + QStringLiteral(" is read-only.\n\nSave it under another name?"),
+                                        Prompter::Yes | Prompter::No, Prompter::Yes);
+        return answer == Prompter::Yes && saveDocumentAs(main_, this);
+    }
+    Prompter::current().message(appTitle(), fileErrorText(QStringLiteral("save"), shown, r), Prompter::Icon::Warning);
+    return false;
 }
 
-bool TfHTML::loadFrom(const QString& path) {
-    const qm::FileResult r = txtHTML_->LoadFromFile(path.toStdString());
+bool TfHTML::loadFrom(const std::string& path) {
+    const qm::FileResult r = txtHTML_->LoadFromFile(path);
+    const QString shown = displayPath(path);
     if (!r.ok) {
-        Prompter::current().message(appTitle(), fileErrorText(QStringLiteral("open"), path, r),
-                                    Prompter::Icon::Warning);
+        Prompter::current().message(appTitle(), openErrorText(shown, r), Prompter::Icon::Warning);
         return false;
     }
-    if (r.splitLines > 0 || r.droppedLines > 0) {
-        QString text = QStringLiteral("%1 has lines longer than the editor can hold in one line.").arg(path);
-        if (r.splitLines > 0)
-            text += QStringLiteral("\n\n%1 long line(s) were broken into several lines; saving the document "
-                                   "will save them broken.")
-                        .arg(r.splitLines);
-        if (r.droppedLines > 0)
-            text = QStringLiteral("%1 is larger than the editor can hold.\n\n%2 line(s) at its end were not "
-                                  "loaded; saving the document under the same name would lose them.")
-                       .arg(path)
-                       .arg(r.droppedLines);
-        Prompter::current().message(appTitle(), text, Prompter::Icon::Warning);
-    }
+    QStringList notes;
+    if (r.droppedLines > 0)
+        notes << QStringLiteral("%1 line(s) (%2 bytes) at its end were not loaded: it is larger than the editor can "
+                                "hold. Saving the document under the same name would lose them.")
+                     .arg(r.droppedLines)
+                     .arg(r.droppedBytes);
+    if (r.looksBinary)
+        notes << QStringLiteral("It looks like a binary file (it has NUL bytes); saving it will rewrite its line ends.");
+    else if (r.lineEndsChange)
+        notes << QStringLiteral("It has CR-only or mixed line ends; saving it will write every line end as CR LF.");
+    if (!notes.isEmpty())
+        Prompter::current().message(appTitle(), shown + QStringLiteral(":\n\n") + notes.join(QStringLiteral("\n\n")),
+                                    Prompter::Icon::Warning);
     txtHTML_->setModified(false);
     return true;
 }
@@ -277,7 +320,8 @@ bool TfHTML::FormQueryClose() {
         Prompter::Yes | Prompter::No | Prompter::Cancel, Prompter::Yes);
     if (answer == Prompter::Cancel) return false;
     if (answer == Prompter::Yes) {
-        QString path = caption();
+        const QString before = caption();
+        std::string path = filePath();
         if (isUntitled()) {
             Prompter::FileRequest req;
             req.caption = QStringLiteral("Save HTML Document As ...");
@@ -285,12 +329,14 @@ bool TfHTML::FormQueryClose() {
             req.filter = QStringLiteral("HTML Document|*.htm|Text File|*.txt|All Files|*.*");
             const QString chosen = Prompter::current().saveFile(req);
             if (chosen.isEmpty()) return false;
-            path = QString::fromStdString(paths::documentIdentity(chosen.toStdString()));
+            path = paths::documentIdentity(chosen.toStdString());
         }
-        // A failed save keeps the window (and the unsaved text) open.
+        // A failed save keeps the window (and the unsaved text) open. A
+        // read-only file may have been saved under another name instead.
+        const std::string named = filePath();
         if (!saveTo(path)) return false;
-        main_.RemovefromTabs(caption());
-        setCaption(path);
+        main_.RemovefromTabs(before);
+        if (filePath() == named) setFilePath(path);
         return true;
     }
     main_.RemovefromTabs(caption());
@@ -392,6 +438,9 @@ int TfHTML::HandleReplace(const QString& findText, const QString& replaceText, b
     unsigned options = all ? 0x28 : 0x18;
     if (matchCase) options |= 0x04;
     if (wholeWord) options |= 0x40;
+    if (all && !texttools::undoFitsOrGoOn(*txtHTML_, txtHTML_->editor().replaceAllUndoBytes(
+                                                           bytesOf(findText), bytesOf(replaceText), options)))
+        return 0;
     const int n = txtHTML_->ReplaceText(bytesOf(findText), bytesOf(replaceText), options);
     if (n < 1)
         main_.SetStatusText(QStringLiteral("Ready ..."));
@@ -453,6 +502,8 @@ long long TfHTML::byteCount() const { return txtHTML_->editor().store().fileByte
 
 bool TfHTML::insertMode() const { return txtHTML_->InsertMode(); }
 
+bool TfHTML::readOnly() const { return !isUntitled() && durable::isReadOnly(filePath()); }
+
 // ---------------------------------------------------------------------------
 // Document operations
 
@@ -468,60 +519,48 @@ TfHTML* activeHtmlDocument(TmdiMain& main) {
     return sub ? qobject_cast<TfHTML*>(sub->widget()) : nullptr;
 }
 
-bool IsNotOpen(TmdiMain& main, const QString& path) {
-    const std::string id = paths::documentIdentity(path.toStdString());
+bool IsNotOpen(TmdiMain& main, const std::string& path) {
+    const std::string id = paths::documentIdentity(path);
     for (TfHTML* doc : htmlDocuments(main))
-        if (doc->caption().toStdString() == id) return false;
+        if (doc->filePath() == id) return false;
     return true;
 }
 
-namespace {
-
-// Why a path cannot be opened as a document, or empty when it can.
-QString unreadableReason(const std::string& path) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::file_status st = fs::status(path, ec);
-    if (fs::is_directory(st)) return QStringLiteral("It is a folder, not a file.");
-    if (!fs::is_regular_file(st)) return QStringLiteral("It is not a plain file (a device, pipe or socket).");
-    std::ifstream probe(path, std::ios::binary);
-    if (!probe) return QString::fromLocal8Bit(std::strerror(errno));
-    return {};
-}
-
-}  // namespace
-
-TfHTML* OpenDocument(TmdiMain& main, const QString& path) {
+TfHTML* OpenDocument(TmdiMain& main, const std::string& path) {
     Prompter& prompter = Prompter::current();
+    const QString shown = displayPath(path);
     if (!IsNotOpen(main, path)) {
-        prompter.message(appTitle(), path + QStringLiteral(" is already open."));
+        prompter.message(appTitle(), shown + QStringLiteral(" is already open."));
         return nullptr;
     }
-    const std::string file = path.toStdString();
-    std::error_code ec;
-    if (path.isEmpty() || !std::filesystem::exists(file, ec)) {
-        prompter.message(appTitle(), QStringLiteral("Unable to find ") + path + QStringLiteral("."));
+    struct stat st;
+    if (path.empty() || ::stat(path.c_str(), &st) != 0) {
+        prompter.message(appTitle(), QStringLiteral("Unable to find ") + shown + QStringLiteral("."));
         return nullptr;
     }
-    if (const QString why = unreadableReason(file); !why.isEmpty()) {
-        prompter.message(appTitle(), QStringLiteral("Unable to open %1.\n\n%2").arg(path, why),
-                         Prompter::Icon::Warning);
+    const std::string id = paths::documentIdentity(path);
+    // Folders, pipes, devices and files above a document's size limit are
+    // refused before a window opens (the load checks again, on what it opens).
+    if (const durable::CheckedFile probe(id, qm::TParagraphStore::kNoLimit); probe.error()) {
+        qm::FileResult r;
+        r.error = probe.error();
+        r.message = probe.reason();
+        prompter.message(appTitle(), openErrorText(shown, r), Prompter::Icon::Warning);
         return nullptr;
     }
-    const QString id = QString::fromStdString(paths::documentIdentity(file));
     TfHTML* doc = TfHTML::create(main);
     doc->txtHTML()->setMakeBackup(main.IniControl().ReadBool("System", "Create Backup", true));
-    doc->setCaption(id);
+    doc->setFilePath(id);
     if (!doc->loadFrom(id)) {
         doc->txtHTML()->setModified(false);
         doc->subWindow()->close();
         return nullptr;
     }
     doc->bringToFront();
-    main.recentFiles().update(id.toStdString());
+    main.recentFiles().update(id);
     main.MRUDisplay();
-    main.TabsUpdate(id);
-    main.SelectTabName(id);
+    main.TabsUpdate(doc->caption());
+    main.SelectTabName(doc->caption());
     return doc;
 }
 

@@ -41,17 +41,22 @@ public:
     void setCaption(const QString& caption);
     // The first 17 characters of the caption are "New HTML Document".
     bool isUntitled() const;
-    // The caption as a file path (titled documents only).
+    // The file's path as bytes (titled documents only); the caption shows it
+    // with replacement characters where it is not UTF-8.
     std::string filePath() const;
+    void setFilePath(const std::string& path);
 
     // ---- Operations ----
     // Saves the text to path; on failure tells the user (naming the file)
     // and returns false, leaving the document modified and the old file as
     // it was. On success the document is unmodified.
-    bool saveTo(const QString& path);
+    // A read-only file is never replaced: the user is offered Save As.
+    bool saveTo(const std::string& path);
+    bool saveTo(const QString& path) { return saveTo(path.toStdString()); }
     // Loads a file; false (with a message) when it cannot be read. Lines
-    // split on load are reported once, in plain words.
-    bool loadFrom(const QString& path);
+    // dropped on load, and line ends a save would rewrite, are reported
+    // once, in plain words.
+    bool loadFrom(const std::string& path);
     // Line ends for a document that has no file yet: LF, or CR LF when the
     // user chose it ("Application Options" / "New Documents CR LF").
     void useNewDocumentLineEnds();
@@ -95,6 +100,7 @@ public:
     int caretColumn() const override;
     long long byteCount() const override;
     bool insertMode() const override;
+    bool readOnly() const override;
 
     ~TfHTML() override;
 
@@ -116,6 +122,7 @@ private:
     TfFind* find_ = nullptr;
     TfReplace* replace_ = nullptr;
     TBag Prefs;
+    std::string path_;
     bool propertiesSet_ = false;
     bool closeApproved_ = false;
     bool programEnding_ = false;
@@ -130,13 +137,17 @@ QList<TfHTML*> htmlDocuments(TmdiMain& main);
 // Text of a save or load failure, naming the file.
 QString fileErrorText(const QString& verb, const QString& path, const qm::FileResult& r);
 
+// A path's bytes for display: UTF-8 decoded, other bytes as replacement characters.
+QString displayPath(const std::string& path);
+
 // ---- Document operations used across the program ----
 // Opens a file as a new document window: refuses a file already open
 // (path + " is already open.") and a missing one ("Unable to find " + path +
 // "."); a file that cannot be read gets a message and opens nothing.
 // Returns the new window, or nullptr.
-TfHTML* OpenDocument(TmdiMain& main, const QString& path);
+TfHTML* OpenDocument(TmdiMain& main, const std::string& path);
+inline TfHTML* OpenDocument(TmdiMain& main, const QString& path) { return OpenDocument(main, path.toStdString()); }
 // True when no document window's identity equals the path's.
-bool IsNotOpen(TmdiMain& main, const QString& path);
+bool IsNotOpen(TmdiMain& main, const std::string& path);
 // Deletes the active document's selection (nothing when none is open).
 void DeleteActiveSelection(TmdiMain& main);

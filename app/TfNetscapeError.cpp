@@ -8,14 +8,17 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
+#include "Paths.h"
+
 QString TfNetscapeError::messageText() {
     return QStringList{
         QStringLiteral("Quillmar was unable to find the Netscape Bookmark File."),
         QString(),
         QStringLiteral("Some possible reasons are :"),
         QString(),
-        QStringLiteral("The Netscape Initialisation File was not in your Windows "),
-        QStringLiteral("directory."),
+        // The browser's INI file is looked for in the settings folder.
+        QStringLiteral("The Netscape Initialisation File was not in your settings "),
+        QStringLiteral("folder, ") + QString::fromStdString(paths::settingsDir().string()) + u'.',
         QString(),
         QStringLiteral("The Location of the Bookmark File that was reported by the "),
         QStringLiteral("Initialisation file was incorrect"),

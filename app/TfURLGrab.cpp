@@ -9,11 +9,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <stdexcept>
-#include <system_error>
 
 #include "Application.h"
-#include "AtomicFile.h"
 #include "DisplayText.h"
+#include "DurableFile.h"
 #include "Help.h"
 #include "Paths.h"
 #include "SortedList.h"
@@ -33,14 +32,7 @@ QStringList itemsOf(const QListWidget* list) {
 // without an end all count as lines.
 QStringList readLines(const std::filesystem::path& file) {
     QStringList lines;
-    std::string bytes;
-    {
-        FILE* f = std::fopen(file.c_str(), "rb");
-        if (!f) return lines;
-        char buf[65536];
-        for (size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) bytes.append(buf, n);
-        std::fclose(f);
-    }
+    const std::string bytes = durable::readFile(file.string()).bytes;
     size_t from = 0;
     while (from < bytes.size()) {
         size_t nl = bytes.find('\n', from);
@@ -212,9 +204,8 @@ void TfURLGrab::OKBtnClick() {
     std::string bytes;
     for (const QString& item : libraryUrls()) bytes += displaytext::encode(item) + "\r\n";
     const std::filesystem::path library = paths::dataFile(kLibraryFile);
-    if (!atomicfile::replaceContents(library, bytes))
-        throw std::runtime_error("Unable to write " + library.string() + ": " +
-                                 std::error_code(errno, std::generic_category()).message());
+    if (const durable::WriteResult r = durable::writeFile(library.string(), bytes); !r)
+        throw std::runtime_error(r.message);
     close();
 }
 

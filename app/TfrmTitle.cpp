@@ -2,9 +2,12 @@
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "AppIcon.h"
@@ -26,7 +29,6 @@ TfrmTitle::TfrmTitle(QWidget* parent)
     title->setFont(f);
     auto* version = new QLabel(QString::fromUtf8(startup::kVersion));
     auto* blurb = new QLabel(QStringLiteral("The HTML source editor that knows its tags."));
-    auto* trademark = new QLabel(QStringLiteral("Windows is a registered trademark of Microsoft Corp."));
     button_ = new QPushButton(QStringLiteral("Let Loose the &Quillmar ..."));
     button_->setDefault(true);
     button_->setAutoDefault(true);
@@ -38,8 +40,6 @@ TfrmTitle::TfrmTitle(QWidget* parent)
     text->addSpacing(8);
     text->addWidget(blurb);
     text->addStretch(1);
-    text->addSpacing(14);
-    text->addWidget(trademark);
     auto* top = new QHBoxLayout;
     top->addWidget(icon, 0, Qt::AlignTop);
     top->addSpacing(12);
@@ -65,4 +65,18 @@ void TfrmTitle::showEvent(QShowEvent* e) {
     }
     QDialog::showEvent(e);
     button_->setFocus();
+    QTimer::singleShot(kShowMs, this, &QDialog::accept);
 }
+
+void TfrmTitle::keyPressEvent(QKeyEvent* e) {
+    // A modifier alone (the first half of Alt+Tab) is no answer.
+    switch (e->key()) {
+    case Qt::Key_Shift: case Qt::Key_Control: case Qt::Key_Alt: case Qt::Key_Meta: case Qt::Key_AltGr:
+        QDialog::keyPressEvent(e);
+        return;
+    default:
+        accept();
+    }
+}
+
+void TfrmTitle::mousePressEvent(QMouseEvent*) { accept(); }

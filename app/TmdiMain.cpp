@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "Application.h"
 #include "CommandTable.h"
@@ -34,6 +35,7 @@
 #include "StatusLineLabel.h"
 #include "TAboutBox.h"
 #include "TMegaRegistry.h"
+#include "TfHTML.h"
 #include "TfrmTitle.h"
 
 namespace {
@@ -53,6 +55,8 @@ QString captionOf(const QMdiSubWindow* sub) {
 
 QLabel* makePanel(QWidget* parent, int width, const QString& hint, int pointSize) {
     auto* l = new QLabel(parent);
+    // Panels show tags and the user's name as written, never as markup.
+    l->setTextFormat(Qt::PlainText);
     l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     l->setLineWidth(1);
     if (width > 0) l->setFixedWidth(width);
@@ -66,6 +70,12 @@ QLabel* makePanel(QWidget* parent, int width, const QString& hint, int pointSize
     return l;
 }
 
+std::vector<std::string> utf8Paths(const QStringList& list) {
+    std::vector<std::string> out;
+    for (const QString& s : list) out.push_back(s.toStdString());
+    return out;
+}
+
 // Widens a panel (never narrows it) so that `sample` fits inside its frame.
 void fitPanelTo(QLabel* panel, const QString& sample) {
     const int needed = panel->fontMetrics().horizontalAdvance(sample) + 2 * panel->frameWidth() + 2 * panel->margin() + 6;
@@ -74,8 +84,16 @@ void fitPanelTo(QLabel* panel, const QString& sample) {
 
 }  // namespace
 
-TmdiMain::TmdiMain(const QStringList& arguments, QWidget* parent)
-    : QMainWindow(parent), iniControl_(std::make_unique<TMegaRegistry>()), arguments_(arguments) {
+QString keysText(const QList<QKeySequence>& keys) {
+    QStringList shown;
+    for (const QKeySequence& k : keys) shown << k.toString(QKeySequence::NativeText);
+    return shown.join(QStringLiteral(" / "));
+}
+
+TmdiMain::TmdiMain(const QStringList& arguments, QWidget* parent) : TmdiMain(utf8Paths(arguments), parent) {}
+
+TmdiMain::TmdiMain(std::vector<std::string> arguments, QWidget* parent)
+    : QMainWindow(parent), iniControl_(std::make_unique<TMegaRegistry>()), arguments_(std::move(arguments)) {
     setObjectName(QStringLiteral("mdiMain"));
     setWindowTitle(QString::fromUtf8(startup::kMainCaption));
     iniControl_->SetApp("Quillmar HTML Editor Version 2");
@@ -161,7 +179,13 @@ void TmdiMain::createActions() {
             continue;
         auto* a = new QAction(qs(row.caption), this);
         a->setObjectName(qs(row.handler));
-        if (!row.shortcut.empty()) a->setShortcut(QKeySequence(qs(row.shortcut), QKeySequence::PortableText));
+        if (!row.shortcut.empty()) {
+            const QList<QKeySequence> keys = QKeySequence::listFromString(qs(row.shortcut), QKeySequence::PortableText);
+            a->setShortcuts(keys);
+            // A menu shows only the first key; an item with more shows them
+            // all in its key column (the text after the tab).
+            if (keys.size() > 1) a->setText(qs(row.caption) + u'\t' + keysText(keys));
+        }
         a->setStatusTip(QString::fromStdString(commands::menuHint(row)));
         if (row.kind == commands::RowKind::Check) {
             a->setCheckable(true);
@@ -216,8 +240,8 @@ void TmdiMain::addMenuRow(const commands::MenuRow& row) {
             // whatever the list holds at its index by now.
             connect(a, &QAction::triggered, this, [this, a] {
                 dispatch([&] {
-                    const QString path = a->data().toString();
-                    if (!path.isEmpty() && opener_) opener_(path);
+                    const QByteArray path = a->data().toByteArray();
+                    if (!path.isEmpty() && opener_) opener_(path.toStdString());
                 });
             });
             mruItems_.push_back(a);
@@ -324,6 +348,7 @@ void TmdiMain::createStatusBar() {
     bar->setMinimumHeight(26);
     StatusLine = new StatusLineLabel(bar);
     StatusLine->setObjectName(QStringLiteral("StatusLine"));
+    StatusLine->setTextFormat(Qt::PlainText);
     StatusLine->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     StatusLine->setFixedWidth(194);
     QFont f = StatusLine->font();
@@ -481,7 +506,10 @@ void TmdiMain::ShowStatus() {
     ShowPosition();
     pnlPos->repaint();
     pnlSize->setText(QStringLiteral("Bytes: %1").arg(doc->byteCount()));
-    pnlMode->setText(doc->insertMode() ? QStringLiteral("Insert") : QStringLiteral("Overwrite"));
+    // A read-only file is shown where the editing mode is: Save will not replace it.
+    pnlMode->setText(doc->readOnly()     ? QStringLiteral("Read-only")
+                     : doc->insertMode() ? QStringLiteral("Insert")
+                                         : QStringLiteral("Overwrite"));
     pnlApp->setText(userName_);
     pnlPos->repaint();
 }
@@ -518,12 +546,24 @@ void TmdiMain::TabsUpdate(const QString& name) {
         if (TabSet1->tabText(i) == name) return;
     const QSignalBlocker block(TabSet1);
     TabSet1->addTab(name);
+    setTabToolTips();
+}
+
+void TmdiMain::setTabToolTips() {
+    for (QMdiSubWindow* sub : mdiArea_->subWindowList()) {
+        const auto* doc = dynamic_cast<const DocumentStatus*>(sub->widget());
+        const QString name = captionOf(sub);
+        for (int i = 0; i < TabSet1->count(); ++i)
+            if (TabSet1->tabText(i) == name)
+                TabSet1->setTabToolTip(i, doc && doc->readOnly() ? name + QStringLiteral(" (read-only)") : name);
+    }
 }
 
 void TmdiMain::TabsRefresh() {
     const QSignalBlocker block(TabSet1);
     while (TabSet1->count() > 0) TabSet1->removeTab(TabSet1->count() - 1);
     for (QMdiSubWindow* sub : mdiArea_->subWindowList(QMdiArea::CreationOrder)) TabSet1->addTab(captionOf(sub));
+    setTabToolTips();
     // A rebuilt strip would select its first tab: keep the active document's.
     if (QMdiSubWindow* active = activeDocumentWindow()) SelectTabName(captionOf(active));
 }
@@ -561,8 +601,9 @@ void TmdiMain::DisplayTabName() {
 }
 
 void TmdiMain::settleDocumentKeys(QMdiSubWindow* sub) {
-    // A child window's system menu claims Ctrl+F4 (close); two owners make a
-    // key ambiguous in Qt and neither fires, so the menu bar keeps its keys.
+    // A child window's system menu claims Ctrl+F4 and Ctrl+W (close); two
+    // owners make a key ambiguous in Qt and neither fires, so the menu bar
+    // keeps every key any of its items has.
     QMenu* system = sub->systemMenu();
     if (!system) return;
     for (QAction* a : system->actions()) {
@@ -570,7 +611,7 @@ void TmdiMain::settleDocumentKeys(QMdiSubWindow* sub) {
         for (const QKeySequence& k : a->shortcuts()) {
             bool taken = false;
             for (const auto& [handler, mine] : actions_)
-                if (mine->shortcut() == k) taken = true;
+                if (mine->shortcuts().contains(k)) taken = true;
             if (!taken) keep << k;
         }
         if (keep.size() != a->shortcuts().size()) a->setShortcuts(keep);
@@ -692,8 +733,9 @@ void TmdiMain::showEvent(QShowEvent* e) {
     }
 }
 
-void TmdiMain::showSplash() {
+void TmdiMain::showSplash(const std::function<void()>& whileShown) {
     TfrmTitle title(this);
+    QTimer::singleShot(0, &title, whileShown);
     runModal(title);
 }
 
@@ -703,16 +745,24 @@ void TmdiMain::GetCommandLine() {
     dispatch([] { HelpSystem::current().setHelpFile(QStringLiteral("quillmar.hlp")); });
     userName_ = QString::fromStdString(
         iniControl_->ReadString(kHeader, "User Name", startup::kPlaceholderUserName));
-    dispatch([this] { showSplash(); });
-    dispatch([this] { LoadIniSettings(); });
-    if (iniControl_->ReadBool("System", "Open Template", true) && hasHandler("FileNew")) runCommand("FileNew");
-    if (opener_) {
-        for (const QString& arg : arguments_) {
-            SetStatusText(QStringLiteral("Opening File : ") + arg + QStringLiteral(" ..."));
-            dispatch([&] { opener_(arg); });
-            SetStatusText(QStringLiteral("Ready ..."));
+    // The settings, the first document and the command-line files load while
+    // the splash shows, so the user does not wait twice; they run after it
+    // when it closed before its first turn of events.
+    bool loaded = false;
+    const auto load = [this, &loaded] {
+        if (std::exchange(loaded, true)) return;
+        dispatch([this] { LoadIniSettings(); });
+        if (iniControl_->ReadBool("System", "Open Template", true) && hasHandler("FileNew")) runCommand("FileNew");
+        if (opener_) {
+            for (const std::string& arg : arguments_) {
+                SetStatusText(QStringLiteral("Opening File : ") + QString::fromStdString(arg) + QStringLiteral(" ..."));
+                dispatch([&] { opener_(arg); });
+                SetStatusText(QStringLiteral("Ready ..."));
+            }
         }
-    }
+    };
+    dispatch([&] { showSplash(load); });
+    load();
     if (iniControl_->ReadBool("Start Options", "Tips", true) && tips_) dispatch([this] { tips_(); });
     dispatch([this] {
         const std::string stored = iniControl_->ReadString(kOptions, "Startup Directory", paths::homeDir().string());
@@ -812,8 +862,12 @@ void TmdiMain::MRUDisplay() {
     for (int i = 0; i < RecentFiles::kCount && i < int(mruItems_.size()); ++i) {
         const std::string& entry = recent_.entry(i);
         QAction* item = mruItems_[static_cast<size_t>(i)];
-        item->setText(QStringLiteral("&%1 ").arg(i + 1) + QString::fromStdString(entry));
-        item->setData(QString::fromStdString(entry));
+        // The label shows the name ("&" doubled so it is not taken as an
+        // access key); the item keeps the bytes it opens.
+        QString shown = displayPath(entry);
+        shown.replace(u'&', QStringLiteral("&&"));
+        item->setText(QStringLiteral("&%1 ").arg(i + 1) + shown);
+        item->setData(QByteArray::fromStdString(entry));
         item->setVisible(!entry.empty());
         item->setEnabled(bool(opener_));
     }
@@ -834,13 +888,17 @@ void TmdiMain::doIniSettings() {
     SetStatusText(QStringLiteral("Ready ..."));
 }
 
-void TmdiMain::FileExit() {
-    doIniSettings();
-    for (int i = 0; i < RecentFiles::kCount; ++i) iniControl_->WriteString("MRU", std::to_string(i), recent_.entry(i));
-    close();
-}
+void TmdiMain::FileExit() { close(); }
 
 void TmdiMain::closeEvent(QCloseEvent* e) {
+    // Leaving by the window manager (close box, logout) is leaving by
+    // File > Exit: the settings and recent files are written first, and a
+    // cancelled save prompt keeps the program running with them written.
+    dispatch([this] {
+        doIniSettings();
+        for (int i = 0; i < RecentFiles::kCount; ++i)
+            iniControl_->WriteString("MRU", std::to_string(i), recent_.entry(i));
+    });
     // Every document is asked to close (its save prompt may refuse); one
     // refusal keeps the program and every document open.
     if (closeQuery_ && !closeQuery_()) {
@@ -853,4 +911,8 @@ void TmdiMain::closeEvent(QCloseEvent* e) {
         return;
     }
     e->accept();
+    // Windows of their own (help, tool windows) go with the main window, so
+    // the last window closes and the program ends.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this && w->isVisible()) w->close();
 }

@@ -8,6 +8,7 @@
 // install theirs through setHandler. An item whose handler is not installed
 // is disabled.
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
@@ -36,14 +37,19 @@ namespace commands {
 struct MenuRow;
 }
 
+// Keys as a menu's key column shows them: "Ctrl+U / Ctrl+Z".
+QString keysText(const QList<QKeySequence>& keys);
+
 class TmdiMain : public QMainWindow {
     Q_OBJECT
 public:
     using Handler = std::function<void()>;
     using TagInserter = std::function<void(const QString& start, const QString& end)>;
-    using DocumentOpener = std::function<void(const QString& path)>;
+    // Paths are bytes, as the command line and the recent-files list hold them.
+    using DocumentOpener = std::function<void(const std::string& path)>;
 
-    explicit TmdiMain(const QStringList& arguments = {}, QWidget* parent = nullptr);
+    explicit TmdiMain(std::vector<std::string> arguments = {}, QWidget* parent = nullptr);
+    explicit TmdiMain(const QStringList& arguments, QWidget* parent = nullptr);
     ~TmdiMain() override;
 
     // ---- Commands ----
@@ -100,6 +106,8 @@ public:
     // ---- Tab strip: one tab per document, its text the caption ----
     void TabsUpdate(const QString& name);
     void TabsRefresh();
+    // Each tab's tooltip: the document's path, and whether it is read-only.
+    void setTabToolTips();
     void SelectTabName(const QString& name);
     void RemovefromTabs(const QString& name);
     void DisplayTabName();
@@ -115,7 +123,8 @@ public:
     void GetCommandLine();
     bool startUpDone() const { return startUpDone_; }
 
-    // Writes the settings, then closes the window.
+    // Closes the window; closing by any means writes the settings and the
+    // recent files first (closeEvent).
     void FileExit();
     void AppException(const QString& what);
 
@@ -151,7 +160,8 @@ private:
     void SaveDocumentPlacement();
     void LoadToolbarState();
     void SaveToolbarState();
-    void showSplash();
+    // Runs whileShown as soon as the splash is up.
+    void showSplash(const std::function<void()>& whileShown);
     void WindowTile();
     void WindowCascade();
     void WindowArrange();
@@ -172,7 +182,7 @@ private:
     void setStatusLine(const QString& caption);
 
     std::unique_ptr<TMegaRegistry> iniControl_;
-    QStringList arguments_;
+    std::vector<std::string> arguments_;
     QString userName_;
     RecentFiles recent_;
     bool startUpScheduled_ = false;

@@ -3,6 +3,7 @@
 
 #include "AppIcon.h"
 #include "Application.h"
+#include "DurableFile.h"
 #include "Paths.h"
 #include "StartupRules.h"
 #include "TmdiMain.h"
@@ -19,7 +20,13 @@ int main(int argc, char** argv) {
     // delivered data; the user's own files are never replaced.
     dispatch([] { paths::installDeliveredData(); });
 
-    TmdiMain mdiMain(QCoreApplication::arguments().mid(1));
+    // Documents written while the folder cannot take a new file keep a
+    // complete copy here until they are whole again.
+    durable::setDefaultFallbackDir(paths::dataDir().string());
+
+    // File names are bytes: taken from argv as they are (a name that is not
+    // UTF-8 would not survive a trip through QString).
+    TmdiMain mdiMain(std::vector<std::string>(argv + 1, argv + argc));
     installAllCommands(mdiMain);
     mdiMain.show();
     return QCoreApplication::exec();

@@ -5,6 +5,9 @@
 
 #include <chrono>
 #include <cstdio>
+#include <fcntl.h>
+#include <stdexcept>
+#include <unistd.h>
 
 namespace bench {
 namespace {
@@ -100,6 +103,16 @@ std::map<std::string, std::string> runOperations(BenchSubject& subject, const Ru
     subject.save(config.savePath);
     out["save"] = number(save.seconds());
     out["hash_saved"] = std::to_string(fileHash(config.savePath));
+
+    // The same save made durable as careful editors do: our store's save
+    // syncs already, the peers' plain write does not.
+    Stopwatch saveSync;
+    subject.save(config.savePath);
+    const int fd = ::open(config.savePath.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0 || ::fdatasync(fd) != 0)
+        throw std::runtime_error("cannot sync " + config.savePath);
+    ::close(fd);
+    out["save_sync"] = number(saveSync.seconds());
     std::remove(config.savePath.c_str());
     return out;
 }

@@ -20,7 +20,7 @@ struct RunConfig {
 };
 
 // Operation keys, in table order; each is reported as seconds.
-inline constexpr const char* kOperations[] = {"load", "reads", "rewrap", "replace", "inserts", "undo", "save"};
+inline constexpr const char* kOperations[] = {"load", "reads", "rewrap", "replace", "inserts", "undo", "save", "save_sync"};
 
 // Runs every operation once on a fresh, empty subject; residentBefore is the
 // process's resident size just before the load (the caller measures it, so

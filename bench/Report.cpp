@@ -47,6 +47,7 @@ std::string operationLabel(const std::string& key)
         {"inserts", "10,000 one-byte inserts"},
         {"undo", "undo until nothing is left"},
         {"save", "save"},
+        {"save_sync", "save + fdatasync"},
     };
     auto it = labels.find(key);
     return it == labels.end() ? key : it->second;

@@ -6,14 +6,13 @@
 #include <QRegularExpression>
 #include <algorithm>
 
+#include "DurableFile.h"
 #include "Paths.h"
 
 namespace {
 
 QString readText(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return QString();
-    return QString::fromUtf8(f.readAll());
+    return QString::fromStdString(durable::readFile(QFile::encodeName(path).toStdString()).bytes);
 }
 
 QString decodeEntities(QString s) {

@@ -1,5 +1,7 @@
 #include "Paths.h"
 
+#include "DurableFile.h"
+
 #include <cstdlib>
 #include <system_error>
 #include <unistd.h>
@@ -73,8 +75,9 @@ int installDeliveredData() {
             fs::create_directories(target, ec);
             continue;
         }
-        if (fs::exists(target, ec)) continue;
-        if (fs::copy_file(it->path(), target, fs::copy_options::skip_existing, ec)) ++copied;
+        if (fs::exists(target, ec) || fs::is_symlink(target, ec)) continue;
+        const durable::ReadResult delivered = durable::readFile(it->path().string());
+        if (delivered && durable::writeFile(target.string(), delivered.bytes)) ++copied;
     }
     return copied;
 }
@@ -96,16 +99,14 @@ std::string documentIdentity(const std::string& path) {
     std::error_code ec;
     fs::path p = fs::absolute(fs::path(path), ec);
     if (ec) p = fs::path(path);
-    p = p.lexically_normal();
     // A trailing separator is dropped, so a folder has one identity.
-    std::string s = p.string();
+    std::string s = p.lexically_normal().string();
     while (s.size() > 1 && s.back() == '/') s.pop_back();
-    p = fs::path(s);
-    if (fs::exists(p, ec)) {
-        fs::path c = fs::canonical(p, ec);
-        if (!ec) return c.string();
-    }
-    return s;
+    // The canonical folder plus the name: the same before and after the file
+    // exists, so Save As and Open agree through a linked folder. A name that
+    // is itself a link resolves to the file it names.
+    fs::path c = fs::weakly_canonical(fs::path(s), ec);
+    return ec ? s : c.string();
 }
 
 bool sameDocument(const std::string& a, const std::string& b) { return documentIdentity(a) == documentIdentity(b); }

@@ -35,9 +35,10 @@ std::filesystem::path profileFile(const std::string& name);
 // A data file name: a bare name lives in dataDir().
 std::filesystem::path dataFile(const std::string& name);
 
-// Document identity: the absolute, clean path, with symbolic links resolved
-// when the file exists. Case is kept (Linux file names keep their case), so
-// identities compare exactly.
+// Document identity: the absolute, clean path with its folder in canonical
+// form (symbolic links resolved), and the name resolved too when it is a
+// link. Computed the same whether or not the file exists yet. Case is kept
+// (Linux file names keep their case), so identities compare exactly.
 std::string documentIdentity(const std::string& path);
 bool sameDocument(const std::string& a, const std::string& b);
 

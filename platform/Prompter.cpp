@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -118,14 +119,18 @@ QString saveExtension(const QString& qtFilter, const QString& defaultExt) {
     return plain ? ext : defaultExt;
 }
 
+// Texts carry file names, tags and the user's own words: shown as written,
+// never read as markup (a box in automatic format would render "<B>x</B>").
 void QtPrompter::message(const QString& caption, const QString& text, Icon icon) {
     QMessageBox box(qtIcon(icon), caption, text, QMessageBox::Ok, dialogParent());
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 Prompter::Button QtPrompter::confirm(const QString& caption, const QString& text, Buttons buttons,
                                      Button defaultButton, Icon icon) {
     QMessageBox box(qtIcon(icon), caption, text, QMessageBox::NoButton, dialogParent());
+    box.setTextFormat(Qt::PlainText);
     for (const auto& b : kButtons)
         if (buttons & b.ours) box.addButton(b.qt);
     for (const auto& b : kButtons) {
@@ -139,10 +144,13 @@ Prompter::Button QtPrompter::confirm(const QString& caption, const QString& text
 }
 
 std::optional<QString> QtPrompter::input(const QString& caption, const QString& prompt, const QString& defaultText) {
-    bool ok = false;
-    const QString text = QInputDialog::getText(dialogParent(), caption, prompt, QLineEdit::Normal, defaultText, &ok);
-    if (!ok) return std::nullopt;
-    return text;
+    QInputDialog dlg(dialogParent());
+    dlg.setWindowTitle(caption);
+    dlg.setLabelText(prompt);
+    dlg.setTextValue(defaultText);
+    for (QLabel* label : dlg.findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
+    if (dlg.exec() != QDialog::Accepted) return std::nullopt;
+    return dlg.textValue();
 }
 
 QStringList QtPrompter::openFiles(const FileRequest& request) {

@@ -59,9 +59,11 @@ void TextEditor::setLeftColumn(int columns) {
     syncView();
 }
 
+// With wrap on, the wrap column (at most 512); without, 512 columns or the
+// longest paragraph's bytes, so the end of a very long line can be reached.
 int TextEditor::horizontalRange() const {
-    const int range = store_.WordWrap() ? store_.WrapColumn() : store_.ParaLengthLimit();
-    return std::min(range, 512);
+    if (store_.WordWrap()) return std::min(store_.WrapColumn(), 512);
+    return std::max(512, store_.longestParagraph());
 }
 
 void TextEditor::syncView() {
@@ -189,7 +191,9 @@ std::string TextEditor::selectedText() const {
 // ---- Positions ----
 
 std::int32_t TextEditor::maxCaretPos(ParaNum n) const {
-    if (scrollPastEnd_) return store_.ParaLengthLimit() + 1;
+    // Past the end, but no further than the view scrolls: with paragraphs of
+    // up to a gigabyte, the length limit would let the caret wander off.
+    if (scrollPastEnd_) return std::max(store_.paragraphLength(n), horizontalRange()) + 1;
     return store_.paragraphLength(n) + 1;
 }
 

@@ -7,7 +7,7 @@
 //
 // Invariants: the caret and the selection anchor are positions in the text
 // (with ScrollPastEnd the caret may lie beyond its paragraph's end, never
-// beyond ParaLengthLimit + 1); neither is ever inside a UTF-8 sequence; the
+// beyond the horizontal scroll range + 1); neither is ever inside a UTF-8 sequence; the
 // caret is on the display line that toLinePos gives for it.
 
 #include "EditClipboard.h"
@@ -142,6 +142,11 @@ public:
     int PasteFromClipboard();
     bool FindText(std::string_view pattern, unsigned options);
     int ReplaceText(std::string_view pattern, std::string_view replacement, unsigned options);
+    // Bytes of undo history that ReplaceText with soReplaceAll and these
+    // arguments would need at most (0 when nothing would be replaced), so a
+    // caller can ask before an edit the history cannot hold.
+    std::uint64_t replaceAllUndoBytes(std::string_view pattern, std::string_view replacement,
+                                      unsigned options);
     void SetMarker(int marker);
     void GotoMarker(int marker);
     FileResult LoadFromFile(const std::string& fileName);
@@ -221,7 +226,9 @@ private:
     void typeBytes(std::string_view bytes, bool overwriteChars);
     int overwriteOrInsert(std::string_view bytes, std::int32_t charsToReplace);
     std::int32_t smartTabColumn(LineNum line, DisplayCol dc) const;
-    int doReplace(std::string_view pattern, std::string_view replacement, unsigned options);
+    // countOnly: only count what Replace All would replace (nothing changes).
+    int doReplace(std::string_view pattern, std::string_view replacement, unsigned options,
+                  bool countOnly = false);
 
     TParagraphStore store_;
     EditorView* view_ = nullptr;

@@ -5,6 +5,7 @@
 #include "TextSearch.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace qm {
 
@@ -38,7 +39,24 @@ int TextEditor::ReplaceText(std::string_view pattern, std::string_view replaceme
     return doReplace(p, r, options);
 }
 
-int TextEditor::doReplace(std::string_view pattern, std::string_view replacement, unsigned options) {
+std::uint64_t TextEditor::replaceAllUndoBytes(std::string_view pattern, std::string_view replacement,
+                                              unsigned options) {
+    if (pattern.empty() || readOnly_) return 0;
+    const std::uint64_t each =
+        TEditUndoBuffer::replaceRecordBytes(std::min(pattern.size(), kMaxSearchText),
+                                            std::min(replacement.size(), kMaxSearchText));
+    const std::uint64_t room = store_.undoBuffer().size();
+    // No text holds more matches than bytes per pattern: mostly no need to count.
+    const std::uint64_t most = static_cast<std::uint64_t>(store_.ByteCount()) / pattern.size() + 1;
+    if (most * each <= room) return most * each;
+    const std::string p(pattern.substr(0, kMaxSearchText));
+    const std::string r(replacement.substr(0, kMaxSearchText));
+    const int count = doReplace(p, r, options | soReplaceAll, true);
+    return count > 0 ? static_cast<std::uint64_t>(count) * each : 0;
+}
+
+int TextEditor::doReplace(std::string_view pattern, std::string_view replacement, unsigned options,
+                          bool countOnly) {
     if (pattern.empty()) return 0;
     const bool backwards = options & soBackwards;
     const bool matchCase = options & soMatchCase;
@@ -51,10 +69,13 @@ int TextEditor::doReplace(std::string_view pattern, std::string_view replacement
     auto fold = [&](std::string_view t) { return matchCase ? std::string(t) : upperCaseForSearch(t); };
 
     int count = 0;
+    // Replace All is one undo step, however many matches it changes.
+    std::optional<TParagraphStore::EditGroup> group;
+    if (replaceAll && !countOnly) group.emplace(store_);
     // A selection that already is the pattern is replaced first.
     if (replacing && HasSelection() && selectionStart().para == selectionEnd().para &&
         fold(selectedText()) == key) {
-        const int code = InsertText(replacement);
+        const int code = countOnly ? 0 : InsertText(replacement);
         if (code != 0) return code;
         ++count;
     }
@@ -85,6 +106,16 @@ int TextEditor::doReplace(std::string_view pattern, std::string_view replacement
             const auto hit = findInParagraph(text, folded, key, lo, hi, backwards, wholeWords);
             if (!hit) break;
             const TextPos start{n, ParaPos(static_cast<std::int32_t>(*hit) + 1)};
+            if (countOnly) {
+                ++count;
+                if (backwards) {
+                    if (*hit == 0) break;
+                    hi = *hit;
+                } else {
+                    lo = *hit + pattern.size();
+                }
+                continue;
+            }
             if (!replaceAll) {
                 const TextPos end{n, start.pos + len};
                 anchor_ = backwards ? end : start;
@@ -112,6 +143,7 @@ int TextEditor::doReplace(std::string_view pattern, std::string_view replacement
             }
         }
     }
+    if (countOnly) return count;
     if (replaceAll && count > 0) {
         if (inSelection) {
             anchor_ = from;

@@ -23,14 +23,16 @@ std::size_t nextLineStart(std::string_view text, std::size_t s, std::int32_t w, 
 
 // Appends to out the line starts after byte `from` (itself a line start).
 void breakParagraph(std::string_view text, std::size_t from, std::int32_t w, std::int32_t t,
-                    std::vector<std::uint16_t>& out);
+                    std::vector<std::uint32_t>& out);
 
 // Display columns taken by the first `bytes` bytes of a display line.
 std::int32_t columnsOf(std::string_view line, std::size_t bytes, std::int32_t t);
 
 // The byte offset of the character covering 0-based display column `col`;
-// past the end: line.size() plus the columns beyond.
-std::size_t byteAtColumn(std::string_view line, std::int32_t col, std::int32_t t);
+// past the end: line.size() plus the columns beyond. startCol, if given,
+// receives the column where that character starts (before col for a tab
+// that covers it). Runs of plain ASCII are passed sixteen bytes at a time.
+std::size_t byteAtColumn(std::string_view line, std::int32_t col, std::int32_t t, std::int32_t* startCol = nullptr);
 
 // The line with every tab replaced by the spaces it stands for.
 std::string expandTabs(std::string_view line, std::int32_t t);

@@ -18,6 +18,7 @@
 #include "LoadArena.h"
 #include "TParagraphStore.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cstdint>
 #include <string>
@@ -41,10 +42,11 @@ struct TParagraphStore::Block {
     Text text;
     Offsets start{0};
     Offsets brk{0};
-    std::vector<std::uint16_t> breaks;
+    std::vector<std::uint32_t> breaks;
     // Lazily built from the above (single-threaded, like every store query).
     mutable Offsets lineOff;
     mutable std::vector<std::uint16_t> linePara;
+    mutable std::int32_t longest = -1;  // length of the longest paragraph; -1: not known
 
     std::int32_t paras() const { return static_cast<std::int32_t>(start.size()) - 1; }
     std::int32_t lines() const { return paras() + static_cast<std::int32_t>(breaks.size()); }
@@ -98,6 +100,15 @@ struct TParagraphStore::Block {
     void dropLineIndex() {
         lineOff.clear();
         linePara.clear();
+        longest = -1;
+    }
+
+    std::int32_t longestParagraph() const {
+        if (longest < 0) {
+            longest = 0;
+            for (std::int32_t i = 0; i < paras(); ++i) longest = std::max(longest, length(i));
+        }
+        return longest;
     }
     // Frees the index memory too (a re-wrap may leave the block without breaks).
     void releaseLineIndex() {
@@ -112,7 +123,7 @@ struct TParagraphStore::Block {
         for (std::size_t j = i + 1; j < start.size(); ++j) start[j] = static_cast<std::uint32_t>(start[j] + delta);
     }
 
-    void setBreaks(std::int32_t i, const std::vector<std::uint16_t>& nb) {
+    void setBreaks(std::int32_t i, const std::vector<std::uint32_t>& nb) {
         dropLineIndex();
         const std::uint32_t old = brk[i + 1] - brk[i];
         const auto at = breaks.begin() + brk[i];
@@ -126,7 +137,7 @@ struct TParagraphStore::Block {
         for (std::size_t j = i + 1; j < brk.size(); ++j) brk[j] = static_cast<std::uint32_t>(brk[j] + delta);
     }
 
-    void insertPara(std::int32_t i, std::string_view t, const std::vector<std::uint16_t>& nb) {
+    void insertPara(std::int32_t i, std::string_view t, const std::vector<std::uint32_t>& nb) {
         dropLineIndex();
         const std::uint32_t s0 = start[i], b0 = brk[i];
         text.insert(s0, t);
@@ -152,7 +163,7 @@ struct TParagraphStore::Block {
     }
 
     // Appends a paragraph at the end (file loading).
-    void appendPara(std::string_view t, const std::vector<std::uint16_t>& nb) {
+    void appendPara(std::string_view t, const std::vector<std::uint32_t>& nb) {
         dropLineIndex();
         text.append(t);
         start.push_back(static_cast<std::uint32_t>(text.size()));

@@ -4,16 +4,16 @@
 
 #include "LineLayout.h"
 #include "LoadArena.h"
-#include "SafeFile.h"
+#include "DurableFile.h"
 #include "StoreBlock.h"
 #include "StoreNotifier.h"
-#include "Utf8.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <string>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -38,42 +38,32 @@ public:
     FileBytes(const FileBytes&) = delete;  // owns the mapping
     FileBytes& operator=(const FileBytes&) = delete;
 
-    int open(const std::string& name) {
-        const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) return errno;
-        int err = 0;
-        struct stat st;
-        if (::fstat(fd, &st) != 0) err = errno;
-        else if (S_ISDIR(st.st_mode)) err = EISDIR;
-        else if (S_ISREG(st.st_mode) && st.st_size > 0) {
-            void* p = ::mmap(nullptr, static_cast<std::size_t>(st.st_size), PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+    // Regular files of at most limit bytes only, checked before reading.
+    int open(const std::string& name, std::uint64_t limit, std::string& reason) {
+        durable::CheckedFile file(name, limit);
+        if (file.error()) {
+            reason = file.reason();
+            return file.error();
+        }
+        if (file.size() > 0) {
+            void* p = ::mmap(nullptr, static_cast<std::size_t>(file.size()), PROT_READ, MAP_PRIVATE | MAP_POPULATE,
+                             file.fd(), 0);
             if (p != MAP_FAILED) {
                 map_ = p;
-                size_ = static_cast<std::size_t>(st.st_size);
-            } else {
-                err = readAll(fd);
+                size_ = static_cast<std::size_t>(file.size());
+                return 0;
             }
-        } else {
-            err = readAll(fd);
         }
-        ::close(fd);
-        return err;
+        const durable::ReadResult r = durable::readFile(name, limit);
+        copy_ = r.bytes;
+        reason = r.reason;
+        return r.error;
     }
     std::string_view bytes() const {
         return map_ ? std::string_view(static_cast<const char*>(map_), size_) : std::string_view(copy_);
     }
 
 private:
-    int readAll(int fd) {
-        char buf[65536];
-        for (;;) {
-            const ssize_t n = ::read(fd, buf, sizeof buf);
-            if (n < 0 && errno == EINTR) continue;
-            if (n < 0) return errno;
-            if (n == 0) return 0;
-            copy_.append(buf, static_cast<std::size_t>(n));
-        }
-    }
     void* map_ = nullptr;
     std::size_t size_ = 0;
     std::string copy_;
@@ -113,7 +103,7 @@ void TParagraphStore::flushLoadBatch() {
     blk.text.reserve(loadBatchBytes_ + loadBatchBytes_ / 32 + 64);
     blk.start.reserve(loadBatch_.size() + 2);
     blk.brk.reserve(loadBatch_.size() + 2);
-    std::vector<std::uint16_t> nb;
+    std::vector<std::uint32_t> nb;
     for (std::string_view piece : loadBatch_) {
         wrapParagraph(piece, nb);
         blk.appendPara(piece, nb);
@@ -124,50 +114,25 @@ void TParagraphStore::flushLoadBatch() {
 }
 
 void TParagraphStore::appendLoadedLine(std::string_view line) {
-    bool split = false, dropped = false;
-    auto appendPiece = [&](std::string_view piece) {
-        // Limit check for one paragraph before the last (which is empty).
-        std::int64_t allowed = paraLimit_;
-        if (paraCount_ <= paraLimit_ && paraLimit_ != kNoLimit) ++allowed;
-        if (1 + static_cast<std::int64_t>(paraCount_) > allowed ||
-            static_cast<std::int64_t>(piece.size()) + 2 + byteCount_ > byteLimit_) {
-            dropped = true;
-            return;
-        }
-        if (static_cast<std::int32_t>(loadBatch_.size()) >= kLoadBlockParas ||
-            (!loadBatch_.empty() && loadBatchBytes_ + piece.size() > kLoadBlockBytes))
-            flushLoadBatch();
-        loadBatch_.push_back(piece);
-        loadBatchBytes_ += piece.size();
-        ++paraCount_;
-        byteCount_ += static_cast<std::int64_t>(piece.size()) + 2;
-    };
-    const std::size_t limit = static_cast<std::size_t>(paraLengthLimit_);
-    while (line.size() > limit && !dropped) {
-        // Cut after the last blank within the limit, else at the limit (never
-        // inside a UTF-8 sequence). Blanks at a cut are kept: only the line's
-        // real end is trimmed.
-        std::size_t cut = 0;
-        for (std::size_t k = limit; k > 0; --k) {
-            if (layout::isBlank(line[k - 1])) {
-                cut = k;
-                break;
-            }
-        }
-        if (cut == 0) {
-            cut = utf8::isBoundary(line.data(), line.size(), limit) ? limit
-                                                                   : utf8::previousBoundary(line.data(), line.size(), limit);
-            if (cut == 0) cut = limit;
-        }
-        appendPiece(line.substr(0, cut));
-        line.remove_prefix(cut);
-        split = true;
-    }
     if (trimWhiteSpace_)
         while (!line.empty() && layout::isBlank(line.back())) line.remove_suffix(1);
-    if (!dropped) appendPiece(line);
-    if (split) ++loadSplitLines_;
-    if (dropped) ++loadDroppedLines_;
+    // Limit check for one paragraph before the last (which is empty).
+    std::int64_t allowed = paraLimit_;
+    if (paraCount_ <= paraLimit_ && paraLimit_ != kNoLimit) ++allowed;
+    if (1 + static_cast<std::int64_t>(paraCount_) > allowed ||
+        static_cast<std::int64_t>(line.size()) + 2 + byteCount_ > byteLimit_) {
+        ++loadDroppedLines_;
+        return;
+    }
+    // A line is never cut: one longer than a block's usual size becomes a
+    // block of its own.
+    if (static_cast<std::int32_t>(loadBatch_.size()) >= kLoadBlockParas ||
+        (!loadBatch_.empty() && loadBatchBytes_ + line.size() > kLoadBlockBytes))
+        flushLoadBatch();
+    loadBatch_.push_back(line);
+    loadBatchBytes_ += line.size();
+    ++paraCount_;
+    byteCount_ += static_cast<std::int64_t>(line.size()) + 2;
 }
 
 FileResult TParagraphStore::LoadFromFile(const std::string& fileName) {
@@ -184,11 +149,12 @@ FileResult TParagraphStore::LoadFromFile(const std::string& fileName) {
     resetText();
     FileResult result;
     FileBytes file;
-    if (const int err = file.open(name)) {
+    std::string reason;
+    if (const int err = file.open(name, static_cast<std::uint64_t>(byteLimit_), reason)) {
         isOpen_ = false;
         result.ok = false;
         result.error = err;
-        result.message = "Cannot read \"" + name + "\": " + std::strerror(err);
+        result.message = std::move(reason);
         return result;
     }
     std::string_view data = file.bytes();
@@ -207,25 +173,44 @@ FileResult TParagraphStore::LoadFromFile(const std::string& fileName) {
     paraCount_ = 1;  // the final empty paragraph, added below
     lineCount_ = 1;
     byteCount_ = 0;
-    loadSplitLines_ = loadDroppedLines_ = 0;
-    std::int64_t crEnds = 0, lfEnds = 0;
+    loadDroppedLines_ = 0;
+    std::int64_t crEnds = 0, lfEnds = 0, bareCrEnds = 0, droppedBytes = 0;
     std::size_t pos = 0;
     const std::size_t n = data.size();
     const char* d = data.data();
+    std::int64_t lineNo = 0;
     while (pos < n) {
         const std::size_t e = findLineEnd(d, pos, n);
+        ++lineNo;
+        if (e - pos > static_cast<std::size_t>(paraLengthLimit_)) {
+            // Refused rather than cut: a cut line would be saved as two.
+            resetText();
+            isOpen_ = false;
+            result.ok = false;
+            result.error = EFBIG;
+            result.message = "Line " + std::to_string(lineNo) + " of \"" + name + "\" is longer than a line can be (" +
+                             std::to_string(e - pos) + " bytes; the limit is " + std::to_string(paraLengthLimit_) +
+                             " bytes).";
+            return result;
+        }
+        const std::int64_t droppedBefore = loadDroppedLines_;
+        const std::size_t from = pos;
         if (e == n) {  // a last line without a line end
             appendLoadedLine(data.substr(pos));
-            break;
-        }
-        appendLoadedLine(data.substr(pos, e - pos));
-        if (d[e] == '\r') {
-            ++crEnds;
-            pos = (e + 1 < n && d[e + 1] == '\n') ? e + 2 : e + 1;
+            pos = n;
         } else {
-            ++lfEnds;
-            pos = e + 1;
+            appendLoadedLine(data.substr(pos, e - pos));
+            if (d[e] == '\r') {
+                ++crEnds;
+                const bool pair = e + 1 < n && d[e + 1] == '\n';
+                if (!pair) ++bareCrEnds;
+                pos = pair ? e + 2 : e + 1;
+            } else {
+                ++lfEnds;
+                pos = e + 1;
+            }
         }
+        if (loadDroppedLines_ != droppedBefore) droppedBytes += static_cast<std::int64_t>(pos - from);
     }
     flushLoadBatch();
     loadArena_->close();
@@ -234,8 +219,11 @@ FileResult TParagraphStore::LoadFromFile(const std::string& fileName) {
     rebuildIndex();
     lfLineEnds_ = lfEnds > 0 && crEnds == 0;
     isOpen_ = true;
-    result.splitLines = loadSplitLines_;
     result.droppedLines = loadDroppedLines_;
+    result.droppedBytes = droppedBytes;
+    // A save writes LF when every line ended in LF, else CR LF everywhere.
+    result.lineEndsChange = bareCrEnds > 0 || (lfEnds > 0 && crEnds > 0);
+    result.looksBinary = std::memchr(d, 0, std::min<std::size_t>(n, 8192)) != nullptr;
     noteChanged(LineNum(1), LineNum(kToEndOfText));
     return result;
 }
@@ -252,7 +240,9 @@ FileResult TParagraphStore::SaveToFile(const std::string& fileName) {
     if (fileName.empty()) return result;
     const std::string backup = makeBackup_ ? backupNameOf(fileName, backupExt_) : std::string();
     const std::string_view lineEnd = lfLineEnds_ ? std::string_view("\n") : std::string_view("\r\n");
-    const SaveOutcome out = saveFileSafely(fileName, backup, [&](ChunkWriter& w) {
+    durable::WriteOptions options;
+    options.backupPath = backup;
+    const durable::WriteResult out = durable::writeFile(fileName, [&](durable::ChunkWriter& w) {
         std::int32_t number = 0;
         char lastByte = 0;  // the last byte written other than a line end
         for (const Block& blk : blocks_) {
@@ -274,11 +264,13 @@ FileResult TParagraphStore::SaveToFile(const std::string& fileName) {
         // Text ending in a Ctrl+Z would lose it on the next load (a Ctrl+Z
         // followed only by line ends ends the file): mark the end explicitly.
         if (lastByte == '\x1A') w.write("\x1A");
-    });
+    }, options);
     if (out.error) {
         result.ok = false;
         result.error = out.error;
         result.message = out.message;
+        result.readOnly = out.readOnly;
+        result.heldIn = out.heldIn;
         return result;
     }
     setModifiedInternal(false);

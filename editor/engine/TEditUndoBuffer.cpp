@@ -12,12 +12,13 @@ namespace qm {
 namespace {
 
 constexpr std::size_t kOffPrev = 0;
-constexpr std::size_t kOffKind = 2;
-constexpr std::size_t kOffGroup = 3;
-constexpr std::size_t kOffPara = 4;
-constexpr std::size_t kOffPos = 8;
-constexpr std::size_t kOffLen = 12;
-constexpr std::size_t kMaxData = 0xFFFF;
+constexpr std::size_t kOffKind = 4;
+constexpr std::size_t kOffGroup = 5;
+constexpr std::size_t kOffPara = 8;
+constexpr std::size_t kOffPos = 12;
+constexpr std::size_t kOffLen = 16;
+constexpr std::size_t kMaxData = TEditUndoBuffer::kMaxSize;
+using Len = std::uint32_t;  // record sizes and replacement lengths
 constexpr std::size_t kPointerSize = sizeof(DetachedParagraph*);
 
 bool holdsParagraph(UndoKind k) {
@@ -40,21 +41,25 @@ void store(unsigned char* p, T v) {
 }  // namespace
 
 struct TEditUndoBuffer::Header {
-    std::uint16_t prevSize = 0;
+    Len prevSize = 0;
     UndoKind kind = UndoKind::Caret;
     bool modifiedBefore = false;
     std::uint8_t group = 0;
     std::int32_t paragraph = 0;
     std::int32_t position = 0;
-    std::uint16_t dataLen = 0;
+    Len dataLen = 0;
 };
 
-TEditUndoBuffer::TEditUndoBuffer(std::uint32_t size, AllocGate gate) {
-    std::size_t want = std::min<std::uint32_t>(size, 0xFFFF);
+TEditUndoBuffer::TEditUndoBuffer(std::uint32_t size, AllocGate gate) : gate_(gate) {
+    std::size_t want = std::min(size, kMaxSize);
     while (want > 0) {
-        if (!gate || gate(want)) {
-            area_.reset(new (std::nothrow) unsigned char[want]);
-            if (area_) break;
+        const std::size_t first = std::min<std::size_t>(want, kFirstAllocation);
+        if (!gate || gate(first)) {
+            area_.reset(new (std::nothrow) unsigned char[first]);
+            if (area_) {
+                capacity_ = first;
+                break;
+            }
         }
         if (want <= 16) {
             want = 0;
@@ -65,34 +70,52 @@ TEditUndoBuffer::TEditUndoBuffer(std::uint32_t size, AllocGate gate) {
     size_ = area_ ? want : 0;
 }
 
+// Makes the allocated part of the area reach at least `end` bytes (at most
+// size_). On failure the area stops growing: size_ becomes what it has.
+bool TEditUndoBuffer::grow(std::size_t end) {
+    if (end <= capacity_) return true;
+    if (end > size_) return false;
+    const std::size_t want = std::min(size_, std::max(end, capacity_ * 2));
+    std::unique_ptr<unsigned char[]> bigger;
+    if (!gate_ || gate_(want)) bigger.reset(new (std::nothrow) unsigned char[want]);
+    if (!bigger) {
+        size_ = capacity_;
+        return false;
+    }
+    std::memcpy(bigger.get(), area_.get(), used_);
+    area_ = std::move(bigger);
+    capacity_ = want;
+    return true;
+}
+
 TEditUndoBuffer::~TEditUndoBuffer() { clear(); }
 
 TEditUndoBuffer::Header TEditUndoBuffer::headerAt(std::size_t off) const {
     const unsigned char* p = area_.get() + off;
     Header h;
-    h.prevSize = load<std::uint16_t>(p + kOffPrev);
+    h.prevSize = load<Len>(p + kOffPrev);
     h.kind = static_cast<UndoKind>(p[kOffKind] & 0x7F);
     h.modifiedBefore = (p[kOffKind] & 0x80) != 0;
     h.group = p[kOffGroup];
     h.paragraph = load<std::int32_t>(p + kOffPara);
     h.position = load<std::int32_t>(p + kOffPos);
-    h.dataLen = load<std::uint16_t>(p + kOffLen);
+    h.dataLen = load<Len>(p + kOffLen);
     return h;
 }
 
 void TEditUndoBuffer::writeHeader(std::size_t off, const Header& h) {
     unsigned char* p = area_.get() + off;
-    store<std::uint16_t>(p + kOffPrev, h.prevSize);
+    store<Len>(p + kOffPrev, h.prevSize);
     p[kOffKind] = static_cast<unsigned char>(static_cast<unsigned>(h.kind) | (h.modifiedBefore ? 0x80u : 0u));
     p[kOffGroup] = h.group;
     store<std::int32_t>(p + kOffPara, h.paragraph);
     store<std::int32_t>(p + kOffPos, h.position);
-    store<std::uint16_t>(p + kOffLen, h.dataLen);
-    store<std::uint16_t>(p + 14, 0);
+    store<std::uint16_t>(p + kOffGroup + 1, 0);
+    store<Len>(p + kOffLen, h.dataLen);
 }
 
 std::size_t TEditUndoBuffer::recordSize(std::size_t off) const {
-    return kHeaderSize + load<std::uint16_t>(area_.get() + off + kOffLen);
+    return kHeaderSize + load<Len>(area_.get() + off + kOffLen);
 }
 
 std::size_t TEditUndoBuffer::undoEnd() const {
@@ -135,7 +158,8 @@ bool TEditUndoBuffer::makeRoom(std::size_t n) {
         if (groupOpen_) groupBroken_ = true;
         return false;
     }
-    if (n <= freeBytes()) return true;
+    if (n <= freeBytes() && grow(undoEnd() + n)) return true;
+    if (n > size_) return makeRoom(n);  // growth failed and the area stayed smaller than n
 
     discardRedo();
     const std::size_t want = std::max(n, size_ / 16);
@@ -156,20 +180,20 @@ bool TEditUndoBuffer::makeRoom(std::size_t n) {
             groupBroken_ = true;
             return false;
         }
-        return true;
+        return grow(n) || makeRoom(n);
     }
     std::memmove(area_.get(), area_.get() + cut, end - cut);
     newestUndo_ -= cut;
     used_ = end - cut;
-    store<std::uint16_t>(area_.get() + kOffPrev, 0);
-    return true;
+    store<Len>(area_.get() + kOffPrev, 0);
+    return grow(used_ + n) || makeRoom(n);
 }
 
 bool TEditUndoBuffer::appendRecord(UndoKind kind, bool modifiedBefore, std::int32_t paragraph,
                                    std::int32_t position, std::string_view data,
                                    std::string_view newData, const void* object) {
     std::size_t dataLen;
-    if (kind == UndoKind::Replaced) dataLen = 4 + data.size() + newData.size();
+    if (kind == UndoKind::Replaced) dataLen = kReplaceLengths + data.size() + newData.size();
     else if (holdsParagraph(kind)) dataLen = kPointerSize;
     else dataLen = data.size();
     if (dataLen > kMaxData) {
@@ -182,20 +206,20 @@ bool TEditUndoBuffer::appendRecord(UndoKind kind, bool modifiedBefore, std::int3
 
     const std::size_t off = undoEnd();
     Header h;
-    h.prevSize = undoCount_ > 0 ? static_cast<std::uint16_t>(recordSize(newestUndo_)) : 0;
+    h.prevSize = undoCount_ > 0 ? static_cast<Len>(recordSize(newestUndo_)) : 0;
     h.kind = kind;
     h.modifiedBefore = modifiedBefore;
     h.group = groupCounter_;
     h.paragraph = paragraph;
     h.position = position;
-    h.dataLen = static_cast<std::uint16_t>(dataLen);
+    h.dataLen = static_cast<Len>(dataLen);
     writeHeader(off, h);
     unsigned char* p = area_.get() + off + kHeaderSize;
     if (kind == UndoKind::Replaced) {
-        store<std::uint16_t>(p, static_cast<std::uint16_t>(data.size()));
-        store<std::uint16_t>(p + 2, static_cast<std::uint16_t>(newData.size()));
-        std::memcpy(p + 4, data.data(), data.size());
-        std::memcpy(p + 4 + data.size(), newData.data(), newData.size());
+        store<Len>(p, static_cast<Len>(data.size()));
+        store<Len>(p + 4, static_cast<Len>(newData.size()));
+        std::memcpy(p + kReplaceLengths, data.data(), data.size());
+        std::memcpy(p + kReplaceLengths + data.size(), newData.data(), newData.size());
     } else if (holdsParagraph(kind)) {
         store<const void*>(p, object);
     } else if (!data.empty()) {
@@ -219,7 +243,7 @@ bool TEditUndoBuffer::tryMerge(UndoKind kind, std::int32_t paragraph, std::int32
 
     enum { Append, Prepend, ExtendReplace } how;
     std::size_t added;
-    if (kind == UndoKind::Inserted && position == h.position + h.dataLen) {
+    if (kind == UndoKind::Inserted && position == h.position + static_cast<std::int64_t>(h.dataLen)) {
         how = Append;
         added = data.size();
     } else if (kind == UndoKind::Deleted && position == h.position) {
@@ -230,7 +254,9 @@ bool TEditUndoBuffer::tryMerge(UndoKind kind, std::int32_t paragraph, std::int32
         how = Prepend;
         added = data.size();
     } else if (kind == UndoKind::Replaced &&
-               position == h.position + load<std::uint16_t>(area_.get() + newestUndo_ + kHeaderSize)) {
+               position == h.position + static_cast<std::int64_t>(load<Len>(area_.get() + newestUndo_ + kHeaderSize + 4))) {
+        // Only a replacement that starts where the record's new bytes end
+        // touches it; the old bytes' length says nothing about today's text.
         how = ExtendReplace;
         added = data.size() + newData.size();
     } else {
@@ -252,16 +278,16 @@ bool TEditUndoBuffer::tryMerge(UndoKind kind, std::int32_t paragraph, std::int32
         std::memcpy(d, data.data(), data.size());
         h.position = position;
     } else {
-        const std::size_t oldLen = load<std::uint16_t>(d);
-        const std::size_t newLen = load<std::uint16_t>(d + 2);
-        unsigned char* oldEnd = d + 4 + oldLen;
+        const std::size_t oldLen = load<Len>(d);
+        const std::size_t newLen = load<Len>(d + 4);
+        unsigned char* oldEnd = d + kReplaceLengths + oldLen;
         std::memmove(oldEnd + data.size(), oldEnd, newLen);
         std::memcpy(oldEnd, data.data(), data.size());
         std::memcpy(oldEnd + data.size() + newLen, newData.data(), newData.size());
-        store<std::uint16_t>(d, static_cast<std::uint16_t>(oldLen + data.size()));
-        store<std::uint16_t>(d + 2, static_cast<std::uint16_t>(newLen + newData.size()));
+        store<Len>(d, static_cast<Len>(oldLen + data.size()));
+        store<Len>(d + 4, static_cast<Len>(newLen + newData.size()));
     }
-    h.dataLen = static_cast<std::uint16_t>(h.dataLen + added);
+    h.dataLen = static_cast<Len>(h.dataLen + added);
     writeHeader(off, h);
     used_ = off + kHeaderSize + h.dataLen;
     return true;
@@ -325,10 +351,10 @@ UndoRecord TEditUndoBuffer::recordAt(std::size_t off) const {
     r.position = h.position;
     const char* d = reinterpret_cast<const char*>(area_.get() + off + kHeaderSize);
     if (h.kind == UndoKind::Replaced) {
-        const std::size_t oldLen = load<std::uint16_t>(area_.get() + off + kHeaderSize);
-        const std::size_t newLen = load<std::uint16_t>(area_.get() + off + kHeaderSize + 2);
-        r.data = std::string_view(d + 4, oldLen);
-        r.newData = std::string_view(d + 4 + oldLen, newLen);
+        const std::size_t oldLen = load<Len>(area_.get() + off + kHeaderSize);
+        const std::size_t newLen = load<Len>(area_.get() + off + kHeaderSize + 4);
+        r.data = std::string_view(d + kReplaceLengths, oldLen);
+        r.newData = std::string_view(d + kReplaceLengths + oldLen, newLen);
     } else if (holdsParagraph(h.kind)) {
         r.paragraphObject = load<DetachedParagraph*>(area_.get() + off + kHeaderSize);
     } else {
@@ -341,7 +367,7 @@ bool TEditUndoBuffer::takeUndo(UndoRecord& out) {
     if (undoCount_ == 0) return false;
     const std::size_t off = newestUndo_;
     out = recordAt(off);
-    const std::uint16_t prev = load<std::uint16_t>(area_.get() + off + kOffPrev);
+    const Len prev = load<Len>(area_.get() + off + kOffPrev);
     --undoCount_;
     ++redoCount_;
     if (undoCount_ > 0) newestUndo_ = off - prev;
@@ -400,7 +426,7 @@ bool TEditUndoBuffer::ownsObject(std::size_t off, bool undoSide) const {
 }
 
 void TEditUndoBuffer::check() const {
-    QM_CHECK(used_ <= size_);
+    QM_CHECK(used_ <= capacity_ && capacity_ <= size_);
     std::size_t off = 0, prevSize = 0, count = 0;
     while (off < used_) {
         const Header h = headerAt(off);
@@ -416,10 +442,10 @@ void TEditUndoBuffer::check() const {
             QM_CHECK(held == ownsObject(off, undoSide));
         }
         if (h.kind == UndoKind::Replaced) {
-            QM_CHECK(h.dataLen >= 4);
-            const std::size_t oldLen = load<std::uint16_t>(area_.get() + off + kHeaderSize);
-            const std::size_t newLen = load<std::uint16_t>(area_.get() + off + kHeaderSize + 2);
-            QM_CHECK(4 + oldLen + newLen == h.dataLen);
+            QM_CHECK(h.dataLen >= kReplaceLengths);
+            const std::size_t oldLen = load<Len>(area_.get() + off + kHeaderSize);
+            const std::size_t newLen = load<Len>(area_.get() + off + kHeaderSize + 4);
+            QM_CHECK(kReplaceLengths + oldLen + newLen == h.dataLen);
         }
         prevSize = sz;
         off += sz;

@@ -1,18 +1,20 @@
 #pragma once
 // TEditUndoBuffer: the undo history of one paragraph store, kept as compact
-// records in one fixed byte area. The buffer only stores and hands out
-// records; the store applies them to the text.
+// records in one byte area of a fixed maximum size. The area is taken from
+// memory as the history grows (doubling up to the maximum), so a large
+// maximum costs little until it is used. The buffer only stores and hands
+// out records; the store applies them to the text.
 //
-// Record layout (16-byte header, then data), back to back from the area start:
-//   u16 size of the previous record incl. header (0 for the first)
+// Record layout (20-byte header, then data), back to back from the area start:
+//   u32 size of the previous record incl. header (0 for the first)
 //   u8  kind (low 7 bits) | modified-before flag (top bit)
 //   u8  group number
+//   u16 (unused)
 //   i32 paragraph number
 //   i32 position in the paragraph
-//   u16 data length
-//   u16 (unused, keeps the header at 16 bytes)
+//   u32 data length
 // Data: kinds 1 and 4 the bytes; kinds 2, 3, 5 a pointer to a DetachedParagraph
-// (null while that paragraph is in the text); kind 6 u16 old length, u16 new
+// (null while that paragraph is in the text); kind 6 u32 old length, u32 new
 // length, old bytes, new bytes (lengths rather than terminators, so NUL bytes
 // survive).
 //
@@ -58,17 +60,23 @@ struct UndoRecord {
 
 class TEditUndoBuffer {
 public:
-    static constexpr std::size_t kHeaderSize = 16;
+    static constexpr std::size_t kHeaderSize = 20;
+    static constexpr std::size_t kReplaceLengths = 8;  // the two lengths before a kind 6 record's bytes
     static constexpr std::uint32_t kDefaultSize = 8192;
+    static constexpr std::uint32_t kMaxSize = 1u << 30;  // 1 GiB
+    // Bytes taken from memory at first (or the whole size when smaller).
+    static constexpr std::uint32_t kFirstAllocation = 65536;
     static constexpr int kNoGroup = -1;  // "next group" when nothing is left
 
     // Decides whether an area of the given size may be allocated; lets tests
     // make allocation fail. Null means "always try".
     using AllocGate = bool (*)(std::size_t);
 
-    // size is a 16-bit byte count (larger values are cut to 65535). If the
-    // area cannot be allocated the size is halved (rounded up) while above 16;
-    // below that the size becomes 0 and nothing is ever recorded.
+    // size is the maximum area in bytes (larger values are cut to kMaxSize).
+    // If the first part of the area cannot be allocated the size is halved
+    // (rounded up) while above 16; below that the size becomes 0 and nothing
+    // is ever recorded. When a later growth fails, the area keeps the size
+    // it has and older steps are discarded to make room, as at the maximum.
     explicit TEditUndoBuffer(std::uint32_t size = kDefaultSize, AllocGate gate = nullptr);
     ~TEditUndoBuffer();
     TEditUndoBuffer(const TEditUndoBuffer&) = delete;  // records own paragraph objects
@@ -114,6 +122,13 @@ public:
     std::size_t undoCount() const { return undoCount_; }
     std::size_t redoCount() const { return redoCount_; }
     std::size_t size() const { return size_; }
+    // Bytes of memory the area takes now.
+    std::size_t allocated() const { return capacity_; }
+    // Bytes a replacement record of these lengths takes (how callers judge
+    // beforehand whether a large change can be undone at all).
+    static std::uint64_t replaceRecordBytes(std::uint64_t oldLen, std::uint64_t newLen) {
+        return kHeaderSize + kReplaceLengths + oldLen + newLen;
+    }
     // Bytes a new record may use: the area after the newest undo record.
     std::size_t freeBytes() const;
     std::uint8_t groupCounter() const { return groupCounter_; }
@@ -138,6 +153,7 @@ private:
     void discardRedo();
     void newStep();
     bool makeRoom(std::size_t n);
+    bool grow(std::size_t end);
     bool tryMerge(UndoKind kind, std::int32_t paragraph, std::int32_t position,
                   std::string_view data, std::string_view newData);
     bool appendRecord(UndoKind kind, bool modifiedBefore, std::int32_t paragraph,
@@ -146,7 +162,9 @@ private:
     UndoRecord recordAt(std::size_t off) const;
 
     std::unique_ptr<unsigned char[]> area_;
-    std::size_t size_ = 0;
+    std::size_t size_ = 0;      // the most the area may grow to
+    std::size_t capacity_ = 0;  // bytes allocated now (<= size_)
+    AllocGate gate_ = nullptr;
     std::size_t undoCount_ = 0;
     std::size_t redoCount_ = 0;
     std::size_t newestUndo_ = 0;  // offset of the newest undo record (valid when undoCount_ > 0)

@@ -16,7 +16,8 @@ namespace qm {
 
 namespace {
 // Block bounds: small enough that an edit moves little memory, large enough
-// that the index stays short. A single long paragraph may exceed the byte bound.
+// that the index stays short. A paragraph longer than the byte bound is a
+// block of its own.
 constexpr std::int32_t kBlockParas = 256;
 constexpr std::size_t kBlockBytes = 65536;
 }  // namespace
@@ -115,13 +116,36 @@ TParagraphStore::Located TParagraphStore::locateLine(LineNum line, std::int32_t*
 
 std::string_view TParagraphStore::textOf(const Located& at) const { return blocks_[at.block].para(at.index); }
 
+// Too many paragraphs: halves. Too many bytes: cut at the paragraph start
+// nearest the middle of the bytes and again in each half, so a paragraph
+// larger than a block's usual size ends up in a block of its own.
 void TParagraphStore::splitBlockIfLarge(std::size_t b) {
-    Block& blk = blocks_[b];
-    if (blk.paras() > kBlockParas || (blk.text.size() > kBlockBytes && blk.paras() > 1)) {
-        Block tail = blk.splitOff(blk.paras() / 2);
-        blocks_.insert(blocks_.begin() + static_cast<std::ptrdiff_t>(b) + 1, std::move(tail));
-        rebuildIndex();
+    bool split = false;
+    std::vector<std::size_t> todo{b};
+    while (!todo.empty()) {
+        const std::size_t at = todo.back();
+        todo.pop_back();
+        Block& blk = blocks_[at];
+        std::int32_t cut;
+        if (blk.paras() > kBlockParas) {
+            cut = blk.paras() / 2;
+        } else if (blk.text.size() > kBlockBytes && blk.paras() > 1) {
+            const std::uint32_t middle = static_cast<std::uint32_t>(blk.text.size() / 2);
+            cut = static_cast<std::int32_t>(std::lower_bound(blk.start.begin(), blk.start.end(), middle) -
+                                            blk.start.begin());
+            if (cut > 1 && middle - blk.start[cut - 1] < blk.start[cut] - middle) --cut;
+            cut = std::clamp(cut, 1, blk.paras() - 1);
+        } else {
+            continue;
+        }
+        Block tail = blk.splitOff(cut);
+        blocks_.insert(blocks_.begin() + static_cast<std::ptrdiff_t>(at) + 1, std::move(tail));
+        for (std::size_t& t : todo) t += t > at ? 1 : 0;
+        todo.push_back(at);
+        todo.push_back(at + 1);
+        split = true;
     }
+    if (split) rebuildIndex();
 }
 
 void TParagraphStore::dropBlockIfEmpty(std::size_t b) {
@@ -142,7 +166,7 @@ void TParagraphStore::dropBlockIfEmpty(std::size_t b) {
 
 // ---------------------------------------------------------------- raw changes
 
-void TParagraphStore::wrapParagraph(std::string_view text, std::vector<std::uint16_t>& breaks) const {
+void TParagraphStore::wrapParagraph(std::string_view text, std::vector<std::uint32_t>& breaks) const {
     breaks.clear();
     if (!wordWrap_ || text.empty()) return;
     layout::breakParagraph(text, 0, wrapColumn_, tabSize_, breaks);
@@ -158,20 +182,27 @@ void TParagraphStore::rawReplace(ParaNum n, std::int32_t offset, std::int32_t er
 
     if (!wordWrap_) {
         noteChanged(first, first);
+        splitBlockIfLarge(at.block);
         return;
     }
-    // Re-break from the line before the edit; stop at the first new line
-    // start that equals an old one moved by the edit: from there on the text
-    // and so the breaks are the same as before.
+    // Re-break from the last line start whose earlier lines cannot have read
+    // the edited bytes; stop at the first new line start that equals an old
+    // one moved by the edit: from there on the text and so the breaks are the
+    // same as before. Breaking a line reads its bytes up to the wrap column
+    // (at most four bytes a column, a few more to judge a UTF-8 sequence) and
+    // the blanks after its break, which end where the next line starts.
     const std::string_view t = blk.para(at.index);
     const std::int32_t delta = static_cast<std::int32_t>(bytes.size()) - eraseCount;
     const std::uint32_t oldEditEnd = static_cast<std::uint32_t>(offset + eraseCount);
-    std::vector<std::uint16_t> old(blk.breaks.begin() + blk.brk[at.index],
+    std::vector<std::uint32_t> old(blk.breaks.begin() + blk.brk[at.index],
                                    blk.breaks.begin() + blk.brk[at.index + 1]);
-    std::size_t keep = 0;  // old breaks kept as they are (all before the edit's line)
-    while (keep < old.size() && old[keep] <= static_cast<std::uint32_t>(offset)) ++keep;
-    if (keep > 0) --keep;  // the line before the edit is re-broken too
-    std::vector<std::uint16_t> nb(old.begin(), old.begin() + static_cast<std::ptrdiff_t>(keep));
+    const std::int64_t reach = 4 * static_cast<std::int64_t>(wrapColumn_) + 8;
+    // Old breaks kept as they are: those of lines that start far enough before the edit.
+    std::size_t keep = static_cast<std::size_t>(
+        std::lower_bound(old.begin(), old.end(), offset - reach,
+                         [](std::uint32_t b, std::int64_t limit) { return static_cast<std::int64_t>(b) < limit; }) -
+        old.begin());
+    std::vector<std::uint32_t> nb(old.begin(), old.begin() + static_cast<std::ptrdiff_t>(keep));
     std::size_t s = keep == 0 ? 0 : old[keep - 1];
     std::int32_t realignedAt = -1;  // index in nb of the first realigned start
     for (;;) {
@@ -182,11 +213,11 @@ void TParagraphStore::rawReplace(ParaNum n, std::int32_t offset, std::int32_t er
             const auto it = std::lower_bound(old.begin(), old.end(), oldStart);
             if (oldStart >= oldEditEnd && it != old.end() && *it == oldStart) {
                 realignedAt = static_cast<std::int32_t>(nb.size());
-                for (auto j = it; j != old.end(); ++j) nb.push_back(static_cast<std::uint16_t>(*j + delta));
+                for (auto j = it; j != old.end(); ++j) nb.push_back(static_cast<std::uint32_t>(*j + delta));
                 break;
             }
         }
-        nb.push_back(static_cast<std::uint16_t>(next));
+        nb.push_back(static_cast<std::uint32_t>(next));
         s = next;
     }
     blk.setBreaks(at.index, nb);
@@ -201,6 +232,7 @@ void TParagraphStore::rawReplace(ParaNum n, std::int32_t offset, std::int32_t er
         const std::int32_t lastIdx = realignedAt >= 0 ? realignedAt : newLines - 1;
         noteChanged(from, first + std::max<std::int32_t>(lastIdx, static_cast<std::int32_t>(keep)));
     }
+    splitBlockIfLarge(at.block);
 }
 
 void TParagraphStore::rawInsertParagraph(ParaNum before, std::string_view text) {
@@ -214,7 +246,7 @@ void TParagraphStore::rawInsertParagraph(ParaNum before, std::string_view text) 
         b = at.block;
         idx = at.index;
     }
-    std::vector<std::uint16_t> nb;
+    std::vector<std::uint32_t> nb;
     wrapParagraph(text, nb);
     blocks_[b].insertPara(idx, text, nb);
     const std::int32_t lines = 1 + static_cast<std::int32_t>(nb.size());
@@ -245,7 +277,7 @@ std::string TParagraphStore::rawRemoveParagraph(ParaNum n) {
 
 void TParagraphStore::rewrapAll() {
     std::int32_t lines = 0;
-    std::vector<std::uint16_t> nb, all;
+    std::vector<std::uint32_t> nb, all;
     for (Block& blk : blocks_) {
         all.clear();
         for (std::int32_t i = 0; i < blk.paras(); ++i) {
@@ -307,7 +339,7 @@ void TParagraphStore::setByteLimit(std::int64_t v) {
 }
 
 void TParagraphStore::setUndoBufferSize(std::uint32_t v) {
-    if (v > 0xFFFF) return;
+    if (v > TEditUndoBuffer::kMaxSize) return;
     undoSize_ = v;
     undo_ = std::make_unique<TEditUndoBuffer>(undoSize_);
 }
@@ -355,6 +387,12 @@ std::string_view TParagraphStore::paragraphText(ParaNum n) const {
 
 std::int32_t TParagraphStore::paragraphLength(ParaNum n) const {
     return static_cast<std::int32_t>(paragraphText(n).size());
+}
+
+std::int32_t TParagraphStore::longestParagraph() const {
+    std::int32_t most = 0;
+    for (const Block& blk : blocks_) most = std::max(most, blk.longestParagraph());
+    return most;
 }
 
 std::int32_t TParagraphStore::paragraphLineCount(ParaNum n) const {
@@ -459,10 +497,12 @@ void TParagraphStore::check() const {
     QM_CHECK(!blocks_.empty());
     QM_CHECK(paraTree_.size() == blocks_.size() + 1 && lineTree_.size() == blocks_.size() + 1);
     std::int64_t paras = 0, lines = 0, bytes = 0;
-    std::vector<std::uint16_t> expect;
+    std::vector<std::uint32_t> expect;
     for (std::size_t b = 0; b < blocks_.size(); ++b) {
         const Block& blk = blocks_[b];
         QM_CHECK(blk.paras() >= 1);
+        // Only a block of one paragraph goes over the byte bound.
+        QM_CHECK(blk.paras() == 1 || blk.text.size() <= kBlockBytes);
         QM_CHECK(blk.start.size() == blk.brk.size());
         QM_CHECK(blk.start.front() == 0 && blk.brk.front() == 0);
         QM_CHECK(blk.start.back() == blk.text.size());

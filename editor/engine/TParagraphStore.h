@@ -8,7 +8,8 @@
 // Storage: paragraphs live in blocks (a few hundred paragraphs, their bytes
 // back to back, plus their wrap line starts); Fenwick trees over the blocks'
 // paragraph and line counts find a paragraph or display line in logarithmic
-// time. A paragraph only becomes an object of its own (DetachedParagraph)
+// time; a paragraph longer than a block's usual size gets a block of its
+// own. A paragraph only becomes an object of its own (DetachedParagraph)
 // while an undo record holds it out of the text.
 
 #include "Positions.h"
@@ -55,8 +56,12 @@ struct FileResult {
     bool ok = true;
     int error = 0;              // errno of the failing call when !ok
     std::string message;        // readable description when !ok
-    std::int64_t splitLines = 0;    // load: lines longer than ParaLengthLimit, kept as several paragraphs
     std::int64_t droppedLines = 0;  // load: lines beyond ParaLimit / ByteLimit, not loaded
+    std::int64_t droppedBytes = 0;  // load: the bytes of those lines, line ends included
+    bool lineEndsChange = false;    // load: CR-only or mixed line ends, which a save rewrites
+    bool looksBinary = false;       // load: NUL bytes in the first 8 KB
+    bool readOnly = false;          // save: the file is read-only and was not touched
+    std::string heldIn;             // save failed: a file that holds the complete new text
 };
 
 // Result of one undo or redo step.
@@ -67,7 +72,9 @@ struct UndoResult {
 
 class TParagraphStore {
 public:
-    static constexpr std::int32_t kMaxParaLength = 32767;
+    // Paragraph lengths, positions and line starts are 32-bit throughout;
+    // a paragraph may hold up to 1 GiB.
+    static constexpr std::int32_t kMaxParaLength = 1 << 30;
     static constexpr std::int32_t kNoLimit = 2147483647;
 
     TParagraphStore();
@@ -79,13 +86,13 @@ public:
 
     // ---- Limits and settings (out-of-range values are ignored) ----
     std::int32_t ParaLengthLimit() const { return paraLengthLimit_; }
-    void setParaLengthLimit(std::int32_t v);      // 1 .. 32767
+    void setParaLengthLimit(std::int32_t v);      // 1 .. kMaxParaLength
     std::int32_t ParaLimit() const { return paraLimit_; }
     void setParaLimit(std::int32_t v);            // > 0
     std::int64_t ByteLimit() const { return byteLimit_; }
     void setByteLimit(std::int64_t v);            // >= 0
     std::uint32_t UndoBufferSize() const { return undoSize_; }
-    void setUndoBufferSize(std::uint32_t v);      // 16-bit; replaces the buffer, history lost
+    void setUndoBufferSize(std::uint32_t v);      // up to 1 GiB; replaces the buffer, history lost
     bool WordWrap() const { return wordWrap_; }
     void setWordWrap(bool on);
     std::int32_t WrapColumn() const { return wrapColumn_; }
@@ -94,7 +101,7 @@ public:
     void setTabSize(std::int32_t v);              // 1 .. 255
     bool TrimWhiteSpace() const { return trimWhiteSpace_; }
     void setTrimWhiteSpace(bool on) { trimWhiteSpace_ = on; }
-    // The effective wrap column: WrapColumn() with wrap on, else 32767.
+    // The effective wrap column: WrapColumn() with wrap on, else kMaxParaLength.
     std::int32_t effectiveWrapColumn() const;
 
     // ---- Counts and flags ----
@@ -114,6 +121,8 @@ public:
     // ---- Queries (arguments must be in range: assert, then answer safely) ----
     std::string_view paragraphText(ParaNum n) const;  // valid until the next change
     std::int32_t paragraphLength(ParaNum n) const;
+    // Bytes of the longest paragraph (what a view without wrap scrolls across).
+    std::int32_t longestParagraph() const;
     std::int32_t paragraphLineCount(ParaNum n) const;
     LineNum firstLineOf(ParaNum n) const;
     std::string_view lineText(LineNum line) const;    // view into the paragraph's bytes
@@ -184,7 +193,9 @@ public:
 
     // ---- Files ----
     // Reads the file (CR LF, CR or LF line ends; a Ctrl+Z followed only by
-    // line ends ends it). On failure the text is reset and IsOpen() is false.
+    // line ends ends it). Lines are never cut: a line longer than
+    // ParaLengthLimit fails the load. On failure the text is reset and
+    // IsOpen() is false.
     FileResult LoadFromFile(const std::string& fileName);
     // Writes every paragraph with its line end (an empty last paragraph is not
     // written) safely: the old file stays intact until the new one is complete.
@@ -234,7 +245,7 @@ private:
     std::string rawRemoveParagraph(ParaNum n);
 
     // wrapping
-    void wrapParagraph(std::string_view text, std::vector<std::uint16_t>& breaks) const;
+    void wrapParagraph(std::string_view text, std::vector<std::uint32_t>& breaks) const;
     void rewrapAll();
     void noteChanged(LineNum first, LineNum last);
 
@@ -296,7 +307,6 @@ private:
     bool makeBackup_ = false;
     std::string backupExt_ = "BAK";
     bool lfLineEnds_ = false;
-    std::int64_t loadSplitLines_ = 0;
     std::int64_t loadDroppedLines_ = 0;
     std::vector<std::string_view> loadBatch_;  // pieces of the next block while loading
     std::size_t loadBatchBytes_ = 0;

@@ -17,22 +17,33 @@
 #include <cmath>
 
 namespace {
-QKeySequence sequenceOf(const QKeyEvent* e) {
-    return QKeySequence(QKeyCombination(e->modifiers() & ~Qt::KeypadModifier, Qt::Key(e->key())));
+// The key sequences a key event stands for. Under X11 Ctrl+Shift+1 arrives
+// as Ctrl+Shift+"!" and Qt's shortcut map also tries the digit, so a menu
+// item with Ctrl+Shift+1 runs; the check must try it too, or the control
+// would take the key from the menu.
+QList<QKeySequence> sequencesOf(const QKeyEvent* e) {
+    const Qt::KeyboardModifiers mods = e->modifiers() & ~Qt::KeypadModifier;
+    QList<QKeySequence> out{QKeySequence(QKeyCombination(mods, Qt::Key(e->key())))};
+    const int mapped = keytranslate::editKey(e->key());
+    if (mapped >= '0' && mapped <= '9' && e->key() != Qt::Key_0 + (mapped - '0'))
+        out << QKeySequence(QKeyCombination(mods, Qt::Key(Qt::Key_0 + (mapped - '0'))));
+    return out;
 }
 }  // namespace
 
 bool TTextEditControl::windowHasShortcut(const QKeyEvent* e) const {
-    const QKeySequence seq = sequenceOf(e);
+    const QList<QKeySequence> wanted = sequencesOf(e);
+    const auto claims = [&](const QList<QKeySequence>& keys) {
+        for (const QKeySequence& k : keys)
+            if (wanted.contains(k)) return true;
+        return false;
+    };
     const QList<QAction*> actions = window()->findChildren<QAction*>();
-    for (const QAction* a : actions) {
-        if (!a->isEnabled()) continue;
-        for (const QKeySequence& s : a->shortcuts())
-            if (s == seq) return true;
-    }
+    for (const QAction* a : actions)
+        if (a->isEnabled() && claims(a->shortcuts())) return true;
     const QList<QShortcut*> shortcuts = window()->findChildren<QShortcut*>();
     for (const QShortcut* s : shortcuts)
-        if (s->isEnabled() && s->keys().contains(seq)) return true;
+        if (s->isEnabled() && claims(s->keys())) return true;
     return false;
 }
 

@@ -2,10 +2,8 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
-#include "AtomicFile.h"
+#include "DurableFile.h"
 
 namespace project {
 namespace {
@@ -36,9 +34,10 @@ std::string format(const std::string& title, const std::vector<Item>& items) {
 }
 
 WriteResult write(const std::filesystem::path& path, const std::string& title, const std::vector<Item>& items) {
-    if (atomicfile::replaceContents(path, format(title, items))) return {};
-    const int err = errno;
-    return {false, "Unable to save the project " + path.string() + ": " + std::strerror(err)};
+    const durable::WriteResult r = durable::writeFile(path.string(), format(title, items));
+    if (r) return {};
+    return {false, "Unable to save the project " + path.string() + ": " +
+                       (r.readOnly ? r.message : std::string(std::strerror(r.error)))};
 }
 
 ReadResult parse(const std::string& bytes) {
@@ -76,15 +75,13 @@ ReadResult parse(const std::string& bytes) {
 }
 
 ReadResult read(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    const durable::ReadResult file = durable::readFile(path.string());
+    if (!file) {
         ReadResult r;
-        r.error = "Unable to open the project " + path.string() + ": " + std::strerror(errno);
+        r.error = "Unable to open the project " + path.string() + ": " + file.reason;
         return r;
     }
-    std::ostringstream buf;
-    buf << in.rdbuf();
-    return parse(buf.str());
+    return parse(file.bytes);
 }
 
 }  // namespace project

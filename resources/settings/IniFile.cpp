@@ -1,10 +1,8 @@
 #include "IniFile.h"
 
 #include <cerrno>
-#include <fstream>
-#include <sstream>
 
-#include "AtomicFile.h"
+#include "DurableFile.h"
 #include "IniDocument.h"
 #include "Paths.h"
 #include "SettingsErrors.h"
@@ -14,16 +12,10 @@ namespace fs = std::filesystem;
 IniFile::IniFile(const std::string& name) : name_(name), path_(paths::profileFile(name)) {}
 
 IniFile::Load IniFile::load(std::string& bytes) const {
-    bytes.clear();
-    std::error_code ec;
-    if (!fs::exists(path_, ec)) return ec ? Load::Failed : Load::Missing;
-    std::ifstream in(path_, std::ios::binary);
-    if (!in) return Load::Failed;
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    if (in.bad()) return Load::Failed;
-    bytes = ss.str();
-    return Load::Read;
+    durable::ReadResult r = durable::readFile(path_.string());
+    bytes = std::move(r.bytes);
+    if (r.error == ENOENT) return Load::Missing;
+    return r.error ? Load::Failed : Load::Read;
 }
 
 namespace {
@@ -98,5 +90,6 @@ void IniFile::WriteStrings(const std::string& section,
     if (load(bytes) == Load::Failed) throw EIniWriteError(path_.string());
     IniDocument doc = IniDocument::parse(bytes);
     for (const auto& [key, value] : entries) doc.set(section, key, value);
-    if (!atomicfile::replaceContents(path_, doc.serialize())) throw EIniWriteError(path_.string());
+    // A read-only settings file is never replaced.
+    if (!durable::writeFile(path_.string(), doc.serialize())) throw EIniWriteError(path_.string());
 }

@@ -33,6 +33,14 @@ TEST(RecentFiles, EmptySlotsStayEmptyAndCaseMatters) {
     EXPECT_EQ(r.entries(), (std::array<std::string, 4>{"/x/page.html", "/x/Page.html", "", ""}));
 }
 
+// Names are bytes; one with a line break would come back from the settings
+// file as another name, so it is not listed.
+TEST(RecentFiles, NamesAreBytesAndLineBreaksAreNotListed) {
+    RecentFiles r;
+    for (const char* p : {"/x/lat\xe9.htm", "/x/a\rb.htm", "/x/a\nb.htm", "/x/a\r\nb.htm"}) r.update(p);
+    EXPECT_EQ(r.entries(), (std::array<std::string, 4>{"/x/lat\xe9.htm", "", "", ""}));
+}
+
 TEST(StartupDirectory, TrailingSlashIsDroppedAndMissingFoldersIgnored) {
     qmtest::TempDir dir;
     const fs::path sub = dir.path() / "site";

@@ -9,6 +9,8 @@
 #include <QTabBar>
 #include <functional>
 
+#include <sys/stat.h>
+
 #include "DocumentFixture.h"
 #include "FileCommands.h"
 #include "Paths.h"
@@ -42,6 +44,17 @@ TEST_F(DocumentTest, NewDocumentsCountUpAndStartFromTheTemplate) {
                                     "Quillmar Directory.  You will need to create a new version.");
     EXPECT_EQ(textOf(empty), "");
     EXPECT_TRUE(empty->isUntitled());
+}
+
+// A FIFO as the template used to hang start-up for good.
+TEST_F(DocumentTest, TemplateThatIsNotAPlainFileIsRefusedUnread) {
+    auto w = startWired();
+    const fs::path tpl = paths::dataFile("standard.tpl");
+    fs::remove(tpl);
+    ASSERT_EQ(::mkfifo(tpl.c_str(), 0600), 0);
+    TfHTML* doc = FileNew(*w);
+    EXPECT_EQ(prompter->lastText(), "Unable to open " + qpath(tpl) + ".\n\nIt is not a plain file (a device, pipe or socket).");
+    EXPECT_EQ(textOf(doc), "");
 }
 
 TEST_F(DocumentTest, OpenSeveralFilesAndRecentFilesMoveWithoutRepeating) {

@@ -54,7 +54,14 @@ TEST_F(MainWindowTest, ItemsCarryExactCaptionsShortcutsAndHints) {
     const Expect items[] = {
         {{"&File", "&Open Document(s) ..."}, "Ctrl+O", "Open an existing file"},
         {{"&File", "&Web Preview ..."}, "F9", "Preview the current document as a web page"},
-        {{"&File", "E&xit"}, "", "Save the settings and leave Quillmar"},
+        {{"&File", "&New Document"}, "Ctrl+N", "Create a new document from the default template"},
+        {{"&File", "&Close"}, "Ctrl+W", "Close the current document"},
+        {{"&File", "Save &As..."}, "Ctrl+Shift+S", "Save the current document under a new name"},
+        {{"&File", "E&xit"}, "Ctrl+Q", "Save the settings and leave Quillmar"},
+        {{"&Edit", "&Undo"}, "Ctrl+U; Ctrl+Z", "Undo the last action"},
+        {{"&Edit", "&Redo"}, "Ctrl+Y", "Redo the last undone action"},
+        {{"&Edit", "Select &All"}, "Ctrl+A", "Select the whole document"},
+        {{"&Edit", "Go to Li&ne ..."}, "", "Move the caret to a line of the file"},
         {{"&Edit", "&Delete"}, "Ctrl+Del", "Delete the selected text"},
         {{"&Edit", "Check &Spelling ..."}, "", "Check the spelling of the document"},
         {{"&Edit", "&Goto", "Next &Mailto URL"}, "", "Select the next mail link"},
@@ -74,10 +81,12 @@ TEST_F(MainWindowTest, ItemsCarryExactCaptionsShortcutsAndHints) {
         SCOPED_TRACE(e.path.join(" > ").toStdString());
         QAction* a = item(*w, e.path);
         ASSERT_NE(a, nullptr);
-        EXPECT_EQ(a->shortcut().toString(QKeySequence::PortableText), e.shortcut);
+        EXPECT_EQ(QKeySequence::listToString(a->shortcuts(), QKeySequence::PortableText), e.shortcut);
         EXPECT_EQ(a->statusTip(), e.hint);
     }
     EXPECT_EQ(item(*w, {"&Edit", "&Goto"})->shortcut().toString(QKeySequence::PortableText), "Ctrl+G");
+    // A menu shows one key per item by itself; Undo shows both of its keys.
+    EXPECT_EQ(item(*w, {"&Edit", "&Undo"})->text(), "&Undo\tCtrl+U / Ctrl+Z");
 }
 
 TEST_F(MainWindowTest, EveryShortcutIsUniqueAndReachesItsOwnCommand) {
@@ -86,10 +95,12 @@ TEST_F(MainWindowTest, EveryShortcutIsUniqueAndReachesItsOwnCommand) {
     QList<QAction*> keyed;
     for (QAction* a : allMenuItems(*w)) {
         if (a->shortcut().isEmpty()) continue;
-        const QString key = a->shortcut().toString(QKeySequence::PortableText);
-        auto [it, fresh] = owner.emplace(key, a->text());
-        EXPECT_TRUE(fresh) << key.toStdString() << " on " << it->second.toStdString() << " and "
-                           << a->text().toStdString();
+        for (const QKeySequence& k : a->shortcuts()) {
+            const QString key = k.toString(QKeySequence::PortableText);
+            auto [it, fresh] = owner.emplace(key, a->text());
+            EXPECT_TRUE(fresh) << key.toStdString() << " on " << it->second.toStdString() << " and "
+                               << a->text().toStdString();
+        }
         if (!a->menu()) keyed << a;
     }
     ASSERT_GT(keyed.size(), 50);

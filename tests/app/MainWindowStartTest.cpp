@@ -1,19 +1,24 @@
 // Start-up and leaving: what is read, what is shown, what is written by
-// File > Exit and what the close box leaves alone.
+// File > Exit and by the close box.
 
+#include <QApplication>
 #include <QLabel>
 #include <QSignalSpy>
 #include <stdexcept>
 #include <QMenu>
 #include <QTabBar>
+#include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <filesystem>
+#include <functional>
 
 #include "CommandTable.h"
 #include "MainWindowFixture.h"
 #include "Paths.h"
 #include "RecordingHooks.h"
 #include "TestSupport.h"
+#include "TfrmTitle.h"
 
 namespace fs = std::filesystem;
 
@@ -65,7 +70,7 @@ TEST_F(MainWindowTest, ExitWhileMinimisedStartsMaximisedNextTime) {
     EXPECT_TRUE(w->windowState() & Qt::WindowMaximized);
 }
 
-TEST_F(MainWindowTest, ExitKeepsAHiddenToolbarHiddenButTheCloseBoxWritesNothing) {
+TEST_F(MainWindowTest, ExitAndTheCloseBoxBothKeepTheToolbarState) {
     {
         auto w = start();
         item(*w, {"&View", "&List Toolbar"})->trigger();
@@ -88,15 +93,49 @@ TEST_F(MainWindowTest, ExitKeepsAHiddenToolbarHiddenButTheCloseBoxWritesNothing)
         EXPECT_FALSE(w->toolbar("ListToolBar")->isVisible());
         EXPECT_FALSE(item(*w, {"&View", "&List Toolbar"})->isChecked());
         EXPECT_TRUE(w->toolbar("TableToolBar")->isVisible());
-        // Show it again and leave through the close box: nothing is written.
+        // Show it again and leave through the close box, as the window
+        // manager closes a window: that is leaving, and it is kept too.
         item(*w, {"&View", "&List Toolbar"})->trigger();
         EXPECT_TRUE(w->toolbar("ListToolBar")->isVisible());
-        const std::string before = iniText();
         EXPECT_TRUE(w->close());
-        EXPECT_EQ(iniText(), before);
+        EXPECT_EQ(iniValue("Application Options", "List ToolBar"), "1");
     }
     auto w = start();
-    EXPECT_FALSE(w->toolbar("ListToolBar")->isVisible());
+    EXPECT_TRUE(w->toolbar("ListToolBar")->isVisible());
+}
+
+// The help window used to stay open after File > Exit, and the program with it.
+TEST_F(MainWindowTest, ExitClosesEveryWindowOfTheProgram) {
+    auto w = start();
+    w->runCommand("HelpContents");
+    QStringList shown;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top != w.get()) shown << top->metaObject()->className();
+    EXPECT_EQ(shown, QStringList{"HelpWindow"});
+    w->runCommand("FileExit");
+    for (QWidget* top : QApplication::topLevelWidgets())
+        EXPECT_FALSE(top->isVisible()) << top->metaObject()->className();
+}
+
+TEST_F(MainWindowTest, SplashClosesByItselfOrAtOnceOnAKeyOrClick) {
+    {
+        TfrmTitle title;
+        QTimer::singleShot(10 * TfrmTitle::kShowMs, &title, &QDialog::reject);  // a splash that stays
+        EXPECT_EQ(title.exec(), QDialog::Accepted);
+    }
+    const std::function<void(QWidget*)> answers[] = {
+        [](QWidget* t) { QTest::keyClick(t, Qt::Key_A); },
+        [](QWidget* t) { QTest::keyClick(t, Qt::Key_Escape); },
+        [](QWidget* t) { QTest::mouseClick(t, Qt::LeftButton, {}, QPoint(5, 5)); },
+    };
+    for (const auto& answer : answers) {
+        TfrmTitle title;
+        title.show();
+        QTest::keyClick(&title, Qt::Key_Shift);  // a modifier alone is no answer
+        EXPECT_TRUE(title.isVisible());
+        answer(&title);
+        EXPECT_FALSE(title.isVisible());
+    }
 }
 
 TEST_F(MainWindowTest, ToggleButtonViewItemAndToolbarMoveTogether) {
@@ -167,7 +206,8 @@ TEST_F(MainWindowTest, StartUpRunsTheDocumentHooksInOrder) {
     QStringList calls;
     auto w = std::make_unique<TmdiMain>(QStringList{"/a.html", "/b.html"});
     w->setHandler("FileNew", [&] { calls << "new"; });
-    w->setDocumentOpener([&](const QString& p) {
+    w->setDocumentOpener([&](const std::string& bytes) {
+        const QString p = QString::fromStdString(bytes);
         calls << "open " + p + " [" + w->statusText() + "]";
         if (p == "/a.html") throw std::runtime_error("cannot open");
     });

@@ -86,6 +86,26 @@ TEST_F(MainWindowTest, PanelsHaveTheirWidthsHintsAndFirstTexts) {
     EXPECT_EQ(w->panel("pnlMode")->text(), "");
 }
 
+// The panels show tags and the user's name: after H2 the last-tag panel was
+// blank (rich text draws "<H2></H2>" as an empty heading).
+TEST_F(MainWindowTest, EveryPanelDrawsTagTextAsWritten) {
+    auto w = start();
+    const QString tag = QStringLiteral("<H2></H2>");
+    for (const char* name : {"StatusLine", "pnlMode", "pnlPos", "pnlSize", "pnlApp", "pnlTag"}) {
+        SCOPED_TRACE(name);
+        QLabel* p = w->panel(name);
+        p->setText(tag);
+        EXPECT_EQ(p->textFormat(), Qt::PlainText);
+        const QImage drawn = p->grab().toImage();
+        const QRect inside = p->contentsRect().adjusted(1, 1, -1, -1);
+        int ink = 0;
+        for (int y = inside.top(); y <= inside.bottom(); ++y)
+            for (int x = inside.left(); x <= inside.right(); ++x)
+                if (QColor(drawn.pixel(x, y)).lightness() < 100) ++ink;
+        EXPECT_GT(ink, 20) << "nothing drawn for " << tag.toStdString();
+    }
+}
+
 TEST_F(MainWindowTest, ShowStatusReadsTheActiveDocument) {
     writeIni("[Application Header]\r\nUser Name=Grace\r\n");
     auto w = start();

@@ -1,9 +1,10 @@
-// Saves that the file system refuses. Permissions do not stop root, so this
-// case runs in an unprivileged process (the *_unprivileged CTest entry) and
-// skips when run as root.
+// Saves that the file system or the file's permissions refuse.
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QLabel>
+#include <QTabBar>
+#include <algorithm>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,31 +14,48 @@
 
 namespace fs = std::filesystem;
 
-TEST_F(DocumentTest, UnprivilegedFailedSaveKeepsTheOldFileAndTheWindowModified) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes read-only files; run by app_document_test_unprivileged";
+// A file without write permission is never replaced: Save says so and offers
+// Save As (it used to be silently replaced). Runs as root (no write bit at all)
+// and as an unprivileged user (the *_unprivileged CTest entry).
+TEST_F(DocumentTest, UnprivilegedReadOnlyFileIsNeverReplacedAndSaveAsIsOffered) {
     auto w = startWired();
     fs::create_directory(dir.file("site"));
     const fs::path page = dir.file("site") / "page.html";
+    const fs::path copy = dir.file("site") / "copy.html";
     qmtest::writeFile(page, "old\r\n");
+    ::chmod(page.c_str(), 0444);
     TfHTML* doc = OpenDocument(*w, qpath(page));
     ASSERT_NE(doc, nullptr);
-    ::chmod(page.c_str(), 0444);
-    ::chmod(dir.file("site").c_str(), 0555);
     doc->txtHTML()->InsertText(std::string_view("new "));
+    w->ShowStatus();
+    EXPECT_EQ(w->panel("pnlMode")->text(), "Read-only");
+    EXPECT_EQ(w->tabStrip()->tabToolTip(0), qpath(page) + " (read-only)");
 
+    prompter->answerConfirm(Prompter::No);
     w->runCommand("FileSave");
-    EXPECT_TRUE(prompter->lastText().startsWith("Unable to save " + qpath(page)))
-        << prompter->lastText().toStdString();
+    EXPECT_EQ(prompter->lastText(), qpath(page) + " is read-only.\n\nSave it under another name?");
     EXPECT_TRUE(doc->txtHTML()->Modified());
     EXPECT_EQ(qmtest::readFile(page), "old\r\n");
-    EXPECT_FALSE(fs::exists(dir.file("site") / "page.BAK"));
+    EXPECT_EQ(fs::status(page).permissions(), fs::perms(0444));
 
-    // Closing: Yes fails the same way and the window stays.
+    // Closing: Yes to saving, No to another name: the window stays.
     prompter->answerConfirm(Prompter::Yes);
+    prompter->answerConfirm(Prompter::No);
     w->runCommand("FileCloseChild");
     EXPECT_EQ(w->mdiArea()->subWindowList().size(), 1);
     EXPECT_EQ(qmtest::readFile(page), "old\r\n");
 
-    ::chmod(dir.file("site").c_str(), 0755);  // so the folder can be removed
-    doc->txtHTML()->setModified(false);
+    // Yes: Save As writes elsewhere and the window takes the new name.
+    prompter->answerConfirm(Prompter::Yes);
+    prompter->answerSave(qpath(copy));
+    w->runCommand("FileSave");
+    EXPECT_EQ(qmtest::readFile(copy), "new old\r\n");
+    EXPECT_EQ(qmtest::readFile(page), "old\r\n");
+    EXPECT_EQ(doc->filePath(), fs::canonical(copy).string());
+    EXPECT_FALSE(doc->txtHTML()->Modified());
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir.file("site"))) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"copy.html", "page.html"}));
+    EXPECT_TRUE(prompter->errors().isEmpty()) << prompter->errors().join("; ").toStdString();
 }

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QListWidget>
 #include <QPushButton>
+#include <functional>
 
 #include "IniFile.h"
 #include "ModalRunner.h"
@@ -30,9 +31,49 @@ TEST_F(TagCommandTest, ConvertToTextRemovesTagsAcrossLinesAndKeepsALoneOpener) {
     EXPECT_EQ(textOf(c), "Fish &amp; chips here 3 < 4");
     EXPECT_EQ(QApplication::clipboard()->text(), "</A>");
     EXPECT_EQ(status(), "Ready ...");
-    // Each removal is its own undo step.
+    // One undo step takes back every removal.
     c.Undo();
-    EXPECT_EQ(textOf(c), "Fish &amp; chips here</A> 3 < 4");
+    EXPECT_EQ(textOf(c), "<P>Fish &amp; <B>chips</B> <A\nHREF=\"x\">here</A> 3 < 4");
+}
+
+// Replace All and Convert HTML to Text ask first when their one undo step
+// may not fit the document's undo history: No changes nothing, Yes goes on
+// without undo for that edit.
+TEST_F(TagCommandTest, AnEditLargerThanTheUndoHistoryAsksBeforeItRuns) {
+    const std::string text = "<b>x</b> <b>y</b> <b>z</b> <b>w</b>";
+    struct Row {
+        const char* name;
+        std::function<void(TTextEditControl&)> run;
+        Prompter::Button answer;
+        std::string expected;
+    };
+    auto replaceAll = [](TTextEditControl& c) {
+        dynamic_cast<TfHTML&>(*c.parentWidget()).HandleReplace(QStringLiteral("<b>"), QStringLiteral("<strong>"), true, false, false);
+    };
+    auto convert = [this](TTextEditControl&) { main->runCommand("ExportasText1Click"); };
+    const Row rows[] = {
+        {"replace all, no", replaceAll, Prompter::No, text},
+        {"replace all, yes", replaceAll, Prompter::Yes, "<strong>x</b> <strong>y</b> <strong>z</b> <strong>w</b>"},
+        {"convert, no", convert, Prompter::No, text},
+        {"convert, yes", convert, Prompter::Yes, "x y z w"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TTextEditControl& c = newDocument(text);
+        c.editor().store().setUndoBufferSize(64);  // less than the edit needs
+        prompter->answerConfirm(row.answer);
+        row.run(c);
+        EXPECT_EQ(prompter->lastText(), "This change is too large to be undone.\n\nGo on without undo?");
+        EXPECT_EQ(textOf(c), row.expected);
+        EXPECT_FALSE(c.editor().store().CanUndo());
+    }
+    EXPECT_EQ(prompter->pendingAnswers(), 0);
+    // With the document's own history the same edit asks nothing and undoes in one step.
+    TTextEditControl& c = newDocument(text);
+    replaceAll(c);
+    EXPECT_EQ(prompter->pendingAnswers(), 0);
+    ASSERT_TRUE(c.Undo());
+    EXPECT_EQ(textOf(c), text);
 }
 
 TEST_F(TagCommandTest, GrabUrlsListsEveryLinkSortedWithoutRegardToCase) {
@@ -109,6 +150,9 @@ TEST_F(TagCommandTest, MovingSelectedItemsBothWaysAndCancelling) {
 TEST_F(TagCommandTest, ImportWithoutTheBrowserIniShowsTheBookmarkFileWindow) {
     main->runCommand("ImportURLsfromNetscape1Click");
     EXPECT_EQ(modalTitles, QStringList{"Bookmark File"});
+    // It says where the browser's INI file was looked for.
+    EXPECT_TRUE(TfNetscapeError::messageText().contains(
+        "not in your settings \nfolder, " + QString::fromStdString(paths::settingsDir().string()) + "."));
     EXPECT_EQ(activeHtmlDocument(*main), nullptr);
     EXPECT_FALSE(main->findChild<TfProgress*>()->isVisible());
     EXPECT_EQ(status(), "Ready ...");

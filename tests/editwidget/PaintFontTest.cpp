@@ -169,6 +169,34 @@ TEST_F(EditWidgetTest, Screenshot) {
     ASSERT_TRUE(w->grab().save(QString::fromLocal8Bit(out)));
 }
 
+// A 10 MB line without wrap: the view scrolls to column 5,000,000 and paints
+// what is there, and typing there lands in the right place.
+TEST_F(EditWidgetTest, TenMegabyteLineScrollsAndPaintsFarToTheRight) {
+    w->setWordWrap(false);
+    std::string line(10'000'000, ' ');
+    line.replace(5'000'000, 4, "MMMM");
+    setText(line);
+    EXPECT_GE(w->horizontalScrollBar()->maximum(), 5'000'000);
+    w->horizontalScrollBar()->setValue(4'999'990);  // as a drag of the scroll bar
+    ASSERT_EQ(w->editor().LeftColumn(), 4'999'990);
+    const QImage img = w->viewport()->grab().toImage();
+    const auto inkIn = [&](int column) {
+        const QPoint c = cellCenter(1, column);
+        const QRect cell(c.x() - int(w->charWidth() / 2) + 1, c.y() - w->lineHeight() / 2 + 1,
+                         int(w->charWidth()) - 2, w->lineHeight() - 2);
+        return cell.width() * cell.height() - countColor(img, cell, Qt::white);
+    };
+    EXPECT_EQ(inkIn(4'999'995), 0) << "blanks before the Ms";
+    EXPECT_GT(inkIn(5'000'002), 3) << "an M is drawn at column 5,000,002";
+    EXPECT_EQ(inkIn(5'000'006), 0) << "a blank after them";
+
+    w->horizontalScrollBar()->setValue(0);
+    w->SetCaret(1, 5'000'001);  // the caret's column becomes the last visible one
+    EXPECT_EQ(w->editor().LeftColumn(), 5'000'001 - w->editor().VisibleColumns());
+    typeText("x");
+    EXPECT_EQ(w->GetParagraphText(1).substr(4'999'999, 6), " xMMMM");
+}
+
 TEST_F(EditWidgetTest, LineNumbersMarkEachFileLineNotItsWrappedContinuations) {
     w->setWordWrap(true);
     w->setWrapToWindow(false);

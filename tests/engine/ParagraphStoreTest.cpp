@@ -256,9 +256,9 @@ TEST(ParagraphStore, ResetKeepsSettingsAndDropsHistory) {
     EXPECT_EQ(s.TabSize(), 4);
     EXPECT_EQ(s.ParaLimit(), 7);
     s.setTabSize(0);  // ignored
-    s.setParaLengthLimit(40000);
+    s.setParaLengthLimit(TParagraphStore::kMaxParaLength + 1);
     EXPECT_EQ(s.TabSize(), 4);
-    EXPECT_EQ(s.ParaLengthLimit(), 32767);
+    EXPECT_EQ(s.ParaLengthLimit(), TParagraphStore::kMaxParaLength);
 }
 
 TEST(ParagraphStore, ObserverHearsOnceWithTheChangedLines) {

@@ -81,10 +81,20 @@ TEST(UndoBuffer, RunsDoNotMergeAcrossParagraphsGapsKindsOrGroups) {
     EXPECT_EQ(undoStep(b).size(), 1u);
 }
 
-TEST(UndoBuffer, OverwriteRunExtendsOldAndNewBytesKeepingNul) {
+TEST(UndoBuffer, ReplacementsMergeOnlyWhereTheyTouchTheNewBytesKeepingNul) {
     TEditUndoBuffer b;
     b.recordReplace(false, 1, 3, std::string("o\0", 2), "N");
-    b.recordReplace(false, 1, 5, "p", std::string("M\0", 2));  // 5 = 3 + old length 2
+    b.recordReplace(false, 1, 5, "q", "Z");  // 5 = 3 + old length 2: does not touch
+    EXPECT_EQ(b.undoCount(), 2u);
+    b.recordReplace(false, 1, 6, "r", "Y");  // 6 = 5 + new length 1: touches, merges
+    EXPECT_EQ(b.undoCount(), 2u);
+    UndoRecord apart;
+    ASSERT_TRUE(b.takeUndo(apart));
+    EXPECT_EQ(apart.data, "qr");
+    EXPECT_EQ(apart.newData, "ZY");
+    b.clear();
+    b.recordReplace(false, 1, 3, std::string("o\0", 2), "N");
+    b.recordReplace(false, 1, 4, "p", std::string("M\0", 2));  // 4 = 3 + new length 1
     EXPECT_EQ(b.undoCount(), 1u);
     UndoRecord r;
     ASSERT_TRUE(b.takeUndo(r));
@@ -152,21 +162,23 @@ TEST(UndoBuffer, SavePointMarksEveryRecordModifiedBefore) {
 TEST(UndoBuffer, OversizedRecordClearsHistoryButLaterChangesRecord) {
     TEditUndoBuffer b(256);
     b.recordChange(UndoKind::Inserted, false, 1, 1, "a");
-    EXPECT_FALSE(b.recordChange(UndoKind::Deleted, false, 2, 1, std::string(256 - 16 + 1, 'x')));
+    constexpr std::size_t room = 256 - TEditUndoBuffer::kHeaderSize;
+    EXPECT_FALSE(b.recordChange(UndoKind::Deleted, false, 2, 1, std::string(room + 1, 'x')));
     EXPECT_FALSE(b.canUndo());
     EXPECT_EQ(b.groupCounter(), 0);
-    EXPECT_TRUE(b.recordChange(UndoKind::Deleted, false, 2, 1, std::string(256 - 16, 'x')));  // exactly fits
+    EXPECT_TRUE(b.recordChange(UndoKind::Deleted, false, 2, 1, std::string(room, 'x')));  // exactly fits
     EXPECT_TRUE(b.canUndo());
     b.check();
 }
 
 TEST(UndoBuffer, OverflowDiscardsWholeOldestGroupsFreeingASixteenth) {
     TEditUndoBuffer b;  // 8192 bytes
-    // Groups of three 16 + 34 = 50-byte records: 150 bytes per group.
+    // Groups of three 50-byte records: 150 bytes per group.
     int para = 0;
+    const std::string bytes(50 - TEditUndoBuffer::kHeaderSize, 'd');
     auto group = [&] {
         const bool was = b.openGroup();
-        for (int k = 0; k < 3; ++k) b.recordChange(UndoKind::Deleted, false, ++para, 1, std::string(34, 'd'));
+        for (int k = 0; k < 3; ++k) b.recordChange(UndoKind::Deleted, false, ++para, 1, bytes);
         b.closeGroup(was);
     };
     while (b.freeBytes() >= 150) group();
@@ -207,7 +219,7 @@ TEST(UndoBuffer, GroupThatLosesARecordRecordsNothingMoreUntilClosed) {
 TEST(UndoBuffer, GroupLargerThanTheAreaBreaksWhenItWouldDiscardItself) {
     TEditUndoBuffer b(100);
     const bool was = b.openGroup();
-    EXPECT_TRUE(b.recordChange(UndoKind::Inserted, false, 1, 1, std::string(40, 'a')));  // 56 bytes
+    EXPECT_TRUE(b.recordChange(UndoKind::Inserted, false, 1, 1, std::string(40, 'a')));  // 60 bytes
     EXPECT_FALSE(b.recordChange(UndoKind::Inserted, false, 2, 1, std::string(40, 'b')));
     EXPECT_TRUE(b.groupBroken());
     b.closeGroup(was);
@@ -223,8 +235,52 @@ TEST(UndoBuffer, AllocationFailureHalvesTheSizeDownToNothing) {
     EXPECT_EQ(none.size(), 0u);
     EXPECT_FALSE(none.recordChange(UndoKind::Inserted, false, 1, 1, "a"));
     EXPECT_FALSE(none.canUndo());
-    TEditUndoBuffer big(70000);
-    EXPECT_EQ(big.size(), 65535u);  // a 16-bit size
+    TEditUndoBuffer big(TEditUndoBuffer::kMaxSize + 1);
+    EXPECT_EQ(big.size(), TEditUndoBuffer::kMaxSize);
+}
+
+// A large area is taken from memory only as the history grows; when growing
+// fails, the history goes on in what it has, discarding its oldest steps.
+TEST(UndoBuffer, AreaGrowsOnDemandAndAFailedGrowthKeepsRecording) {
+    static std::size_t limit;
+    limit = std::size_t(1) << 30;
+    TEditUndoBuffer b(64u << 20, [](std::size_t n) { return n <= limit; });
+    EXPECT_EQ(b.allocated(), TEditUndoBuffer::kFirstAllocation) << "a new history costs little";
+    const std::string chunk(100000, 'x');
+    for (int i = 1; i <= 30; ++i) ASSERT_TRUE(b.recordChange(UndoKind::Deleted, false, i, 1, chunk));
+    EXPECT_EQ(b.undoCount(), 30u) << "3 MB of history, none discarded";
+    EXPECT_GE(b.allocated(), 30u * 100000);
+    EXPECT_LT(b.allocated(), 2u * 30 * 100000 + TEditUndoBuffer::kFirstAllocation);
+    b.check();
+
+    limit = b.allocated();  // no more memory to be had
+    for (int i = 31; i <= 90; ++i) ASSERT_TRUE(b.recordChange(UndoKind::Deleted, false, i, 1, chunk));
+    EXPECT_EQ(b.size(), b.allocated()) << "the area stopped growing";
+    EXPECT_LT(b.undoCount(), 60u) << "oldest steps made room";
+    b.check();
+    UndoRecord r;
+    ASSERT_TRUE(b.takeUndo(r));
+    EXPECT_EQ(r.paragraph, 90);
+    EXPECT_EQ(r.data, chunk);
+}
+
+// Record sizes and replacement lengths are 32-bit: one record may hold
+// more than 64 KiB, and merged runs may grow past it.
+TEST(UndoBuffer, RecordsLargerThanSixtyFourKiBKeepTheirBytes) {
+    TEditUndoBuffer b(8u << 20);
+    const std::string big(70000, 'o'), bigger(200000, 'n');
+    ASSERT_TRUE(b.recordReplace(false, 1, 1, big, bigger));
+    ASSERT_TRUE(b.recordReplace(false, 1, 200001, "x", bigger));  // touches: merges
+    ASSERT_TRUE(b.recordChange(UndoKind::Inserted, false, 2, 1, bigger));
+    ASSERT_TRUE(b.recordChange(UndoKind::Inserted, false, 2, 200001, big));
+    EXPECT_EQ(b.undoCount(), 2u);
+    b.check();
+    UndoRecord r;
+    ASSERT_TRUE(b.takeUndo(r));
+    EXPECT_EQ(r.data, bigger + big);
+    ASSERT_TRUE(b.takeUndo(r));
+    EXPECT_EQ(r.data, big + "x");
+    EXPECT_EQ(r.newData, bigger + bigger);
 }
 
 TEST(UndoBuffer, ParagraphObjectsChangeHandsWithTheirSide) {

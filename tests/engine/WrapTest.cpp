@@ -2,6 +2,7 @@
 
 #include "LineLayout.h"
 #include "TParagraphStore.h"
+#include "Utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -110,4 +111,31 @@ TEST(Wrap, EditsRewrapIncrementallyToTheSameResultAsAFullWrap) {
     s.check();
     s.insertBytes(ParaNum(1), ParaPos(7), "\t");
     s.check();
+}
+
+// Columns of lines long enough for the sixteen-byte steps over plain ASCII,
+// with tabs, control bytes, UTF-8 and stray bytes at every offset of a step,
+// against a count one character at a time.
+TEST(Wrap, ColumnMappingOnLongMixedLines) {
+    const std::string pieces[] = {"abcdefghijklmnopqrstu", "\t", "\xC3\xA9", "\x01", "\x7F", "\xFF", " ", "~"};
+    std::string line;
+    for (int i = 0; line.size() < 3000; ++i) line += pieces[(i * 7 + i / 5) % 8].substr(0, 1 + i % 21);
+    const int tab = 4;
+    std::vector<int> colAt;  // column at each character start, by a plain walk
+    std::vector<std::size_t> starts;
+    int col = 0;
+    for (std::size_t i = 0; i < line.size();) {
+        starts.push_back(i);
+        colAt.push_back(col);
+        const auto c = static_cast<unsigned char>(line[i]);
+        col += c == '\t' ? tab - col % tab : 1;
+        i += utf8::charLength(line.data() + i, line.size() - i);
+    }
+    for (std::size_t k = 0; k < starts.size(); ++k) {
+        ASSERT_EQ(layout::columnsOf(line, starts[k], tab), colAt[k]) << "byte " << starts[k];
+        std::int32_t startCol = -1;
+        ASSERT_EQ(layout::byteAtColumn(line, colAt[k], tab, &startCol), starts[k]) << "column " << colAt[k];
+        ASSERT_EQ(startCol, colAt[k]);
+    }
+    EXPECT_EQ(layout::byteAtColumn(line, col + 5, tab), line.size() + 5) << "past the end";
 }

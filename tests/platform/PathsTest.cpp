@@ -24,6 +24,19 @@ TEST(Paths, DocumentIdentityKeepsCaseAndResolvesLinks) {
     EXPECT_FALSE(paths::sameDocument(dir.file("page.html").string(), dir.file("Page.html").string()));
 }
 
+// Through a linked folder, a file has one identity before and after it
+// exists (Save As used to name the window by the link, Open by the target).
+TEST(Paths, IdentityComesFromTheCanonicalFolderWhetherOrNotTheFileExists) {
+    qmtest::TempDir dir;
+    fs::create_directory(dir.file("real"));
+    fs::create_directory_symlink(dir.file("real"), dir.file("linked"));
+    const std::string viaLink = (dir.file("linked") / "new.html").string();
+    const std::string expected = (fs::canonical(dir.file("real")) / "new.html").string();
+    EXPECT_EQ(paths::documentIdentity(viaLink), expected);
+    qmtest::writeFile(dir.file("real") / "new.html", "x");
+    EXPECT_EQ(paths::documentIdentity(viaLink), expected);
+}
+
 TEST(Paths, DeliveredDataIsCopiedButNeverOverwritten) {
     qmtest::clearXdgFolders();
     const int first = paths::installDeliveredData();

@@ -6,11 +6,13 @@
 #include <QFileDialog>
 #include <QTest>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTimer>
+#include <functional>
 
 #include "ColorNumber.h"
 #include "Prompter.h"
@@ -186,6 +188,29 @@ TEST(QtPrompter, InputBoxGivesTheTextOrNothingWhenCancelled) {
     EXPECT_EQ(p.input("New Project", "Enter a name for this New Project", ""), std::optional<QString>("proj"));
     onNextModal([](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
     EXPECT_EQ(p.input("New Project", "Enter a name", "x"), std::nullopt);
+}
+
+// Boxes name files and quote tags and the user's words: markup in them is
+// text to show, never to render (a rich-text box shows "<B>x</B>" as bold x).
+TEST(QtPrompter, EveryBoxShowsItsTextAsPlainText) {
+    QtPrompter qt;
+    Prompter& p = qt;
+    const QString text = QStringLiteral("<B>Send mail to</B> <A HREF=\"x\">me</A> & <H2>");
+    const std::function<void()> asks[] = {
+        [&] { p.message("Quillmar", text); },
+        [&] { p.confirm("Quillmar", text, Prompter::Yes | Prompter::No); },
+        [&] { p.input("Quillmar", text); },
+    };
+    for (const auto& ask : asks) {
+        QStringList labels;
+        onNextModal([&labels, text](QWidget* w) {
+            for (QLabel* l : w->findChildren<QLabel*>())
+                if (l->text() == text) labels << (l->textFormat() == Qt::PlainText ? "plain" : "markup");
+            static_cast<QDialog*>(w)->reject();
+        });
+        ask();
+        EXPECT_EQ(labels, QStringList{"plain"});
+    }
 }
 
 TEST(QtPrompter, FileDialogGetsConvertedFiltersFolderAndExtension) {

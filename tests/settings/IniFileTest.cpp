@@ -139,6 +139,24 @@ TEST(IniFile, UnreachableFileRaisesUnableToWrite) {
     EXPECT_EQ(ini.ReadString("Tags", "Case", "dflt"), "dflt");
 }
 
+// A settings file without write permission is never replaced (it was, even
+// as an ordinary user, since the rename needs only the folder).
+TEST(IniFile, ReadOnlyFileRaisesUnableToWriteAndStaysAsItWas) {
+    qmtest::TempDir dir;
+    const fs::path file = dir.file("QUILLMAR.INI");
+    qmtest::writeFile(file, "[Tags]\r\nCase=Upper\r\n");
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    IniFile ini(file.string());
+    EXPECT_THROW(
+        try { ini.WriteString("Tags", "Case", "Lower"); } catch (const EIniWriteError& e) {
+            EXPECT_EQ(std::string(e.what()), "Unable to write to " + file.string());
+            throw;
+        },
+        EIniWriteError);
+    EXPECT_EQ(qmtest::readFile(file), "[Tags]\r\nCase=Upper\r\n");
+    EXPECT_EQ(fs::status(file).permissions(), fs::perms(0444));
+}
+
 TEST(IniFile, ReadOnlyFolderRaisesAndLeavesTheFileIntact) {
     if (!canRunUnprivileged()) GTEST_SKIP() << "cannot run the helper as an unprivileged user here";
     qmtest::TempDir dir;  // owned by root, not writable by the helper's user
@@ -168,7 +186,7 @@ TEST(IniFile, FailedSyncLeavesTheOldFileAndNoTemporary) {
     qmtest::TempDir dir;
     const fs::path file = dir.file("QUILLMAR.INI");
     qmtest::writeFile(file, "[Tags]\r\nCase=Upper\r\n");
-    const HelperRun run = runHelper("strace -o /dev/null -e trace=fsync -e inject=fsync:error=EIO", file, dir);
+    const HelperRun run = runHelper("strace -o /dev/null -e trace=fsync,fdatasync -e inject=fsync,fdatasync:error=EIO", file, dir);
     EXPECT_EQ(run.output, "Unable to write to " + file.string());
     EXPECT_EQ(qmtest::readFile(file), "[Tags]\r\nCase=Upper\r\n");
     EXPECT_EQ(hiddenFiles(dir.path()), 0);

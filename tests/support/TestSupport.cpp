@@ -1,10 +1,14 @@
 #include "TestSupport.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <random>
 #include <sstream>
 #include <stdexcept>
+#include <sys/mount.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -31,6 +35,17 @@ void removeXdgRoot() {
 }  // namespace
 
 TempDir::TempDir() : path_(makeUniqueDir("quillmar-test-")) {}
+
+SmallDisk::SmallDisk(const TempDir& dir) : path_(dir.file("disk")) {
+    std::filesystem::create_directory(path_);
+    if (::geteuid() != 0) error_ = "mounting a small tmpfs needs root";
+    else if (::mount("tmpfs", path_.c_str(), "tmpfs", 0, "size=64k") != 0)
+        error_ = std::string("cannot mount a tmpfs here: ") + std::strerror(errno);
+}
+
+SmallDisk::~SmallDisk() {
+    if (error_.empty()) ::umount(path_.c_str());
+}
 
 TempDir::~TempDir() {
     std::error_code ec;

@@ -23,6 +23,23 @@ private:
     std::filesystem::path path_;
 };
 
+// A 64 KiB tmpfs mounted at a new folder "disk" in dir, unmounted when the
+// object goes away: a full disk for tests. Needs root; error() says why not.
+class SmallDisk {
+public:
+    explicit SmallDisk(const TempDir& dir);
+    ~SmallDisk();
+    SmallDisk(const SmallDisk&) = delete;  // one owner unmounts
+    SmallDisk& operator=(const SmallDisk&) = delete;
+
+    const std::string& error() const { return error_; }  // empty when mounted
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+    std::string error_;
+};
+
 // Whole-file helpers for byte-exact comparisons.
 std::string readFile(const std::filesystem::path& p);
 void writeFile(const std::filesystem::path& p, const std::string& bytes);

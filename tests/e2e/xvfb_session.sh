@@ -1,0 +1,88 @@
+# Shared by the end-to-end scripts (sourced): a private Xvfb display, fresh
+# settings and data folders in $WORK, and fail, window, startProgram,
+# exitProgram, expect_bytes, value and check.
+for tool in Xvfb xdotool xdpyinfo; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+
+WORK="$(mktemp -d)"
+WORK="$(realpath "$WORK")"
+export XDG_CONFIG_HOME="$WORK/config" XDG_DATA_HOME="$WORK/data" XDG_RUNTIME_DIR="$WORK/run"
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM
+
+XVFB_PID="" APP_PID=""
+cleanup() {
+  [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; kill -0 "$XVFB_PID" 2>/dev/null || echo "(Xvfb ended: $(tail -3 "$WORK/xvfb.log"))"; [ -f "$WORK/app.log" ] && tail -3 "$WORK/app.log"; exit 1; }
+
+# Xvfb picks a display number nobody uses and tells it on a pipe
+# (-displayfd), so two runs never share a display.
+exec 5<> <(:)
+Xvfb -displayfd 5 -screen 0 1280x900x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+XVFB_PID=$!
+disp=""
+read -r -t 10 disp <&5 || true
+[ -n "$disp" ] || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
+export DISPLAY=":$disp"
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+xdpyinfo >/dev/null 2>&1 || fail "no X display"
+
+# The window whose name matches, waited for.
+window() {
+  local wid=""
+  for _ in $(seq 100); do
+    wid="$(xdotool search --name "$1" 2>/dev/null | head -1)"
+    [ -n "$wid" ] && { echo "$wid"; return 0; }
+    kill -0 "$APP_PID" 2>/dev/null || return 1
+    sleep 0.1
+  done
+  return 1
+}
+
+# Starts "$BIN" with the given arguments and waits for the splash to close by
+# itself (the files open while it shows); sets APP_PID and MAIN (the main window).
+startProgram() {
+  "$BIN" "$@" >"$WORK/app.log" 2>&1 &
+  APP_PID=$!
+  window '^Quillmar HTML Editor$' >/dev/null || fail "no splash window"
+  for _ in $(seq 50); do xdotool search --onlyvisible --name '^Quillmar HTML Editor$' >/dev/null 2>&1 || break; sleep 0.1; done
+  xdotool search --onlyvisible --name '^Quillmar HTML Editor$' >/dev/null 2>&1 && fail "the splash did not close by itself"
+  MAIN="$(window '^Quillmar Pro HTML Editor')" || fail "no main window"
+  # Document windows live inside the main window (no X windows of their own).
+  sleep 0.5
+  xdotool windowfocus --sync "$MAIN"
+}
+
+# Leaves with File > Exit (Alt+F, x) and waits for a clean end.
+exitProgram() {
+  xdotool key alt+f
+  sleep 0.3
+  xdotool key x
+  for _ in $(seq 100); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$APP_PID" 2>/dev/null; then fail "File > Exit did not end the program"; fi
+  wait "$APP_PID"; local rc=$?; APP_PID=""
+  [ "$rc" -eq 0 ] || fail "the program ended with status $rc: $(cat "$WORK/app.log")"
+}
+
+expect_bytes() {  # file, printf format of the expected bytes
+  local want; want="$(printf "$2" | od -An -c)"
+  local got; got="$(od -An -c "$1" 2>/dev/null)"
+  [ "$want" = "$got" ] || fail "$1 holds [$got], expected [$want]"
+}
+
+INI="$XDG_CONFIG_HOME/quillmar/QUILLMAR.INI"
+# The value of a key in a section of QUILLMAR.INI, as written (bytes).
+value() {
+  LC_ALL=C awk -v s="[$1]" -v k="$2" '
+    { sub(/\r$/, "") }
+    /^\[/ { in_s = ($0 == s); next }
+    in_s && index($0, k "=") == 1 { print substr($0, length(k) + 2); exit }' "$INI"
+}
+check() { [ "$(value "$1" "$2")" = "$3" ] || fail "[$1] $2 is '$(value "$1" "$2")', expected '$3'"; }
