@@ -30,7 +30,7 @@ public:
     static constexpr int kDefaultColWidth = 64;
     // Bounds a table file may ask for: beyond them a file could make the
     // program allocate without limit. The dialog's spin boxes stay well inside.
-    static constexpr int kMaxRows = 10000;
+    static constexpr int kMaxRows = 2000;
     static constexpr int kMaxCols = 500;
     static constexpr int kMaxSize = 10000;  // pixels, for heights and widths
 
