@@ -124,6 +124,11 @@ void TableGridView::keyPressEvent(QKeyEvent* e) {
             model_->change([row](tHTMLStringGrid& grid) { grid.DeleteRow(row); });
         return;
     }
+    // Tab moves between cells, so Ctrl+Tab and Ctrl+Shift+Tab leave the grid.
+    if ((e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab) && (e->modifiers() & Qt::ControlModifier)) {
+        QWidget::focusNextPrevChild(e->key() == Qt::Key_Tab && !(e->modifiers() & Qt::ShiftModifier));
+        return;
+    }
     QTableView::keyPressEvent(e);
 }
 

@@ -50,7 +50,8 @@ private:
 
 // Keys, handled before the view's own: Down on the last row appends a row,
 // Insert inserts one at the current row, Ctrl+Delete deletes the current row
-// after a question (only while more than two rows are left). Rows and
+// after a question (only while more than two rows are left); Tab moves
+// between cells and Ctrl+Tab leaves the grid. Rows and
 // columns are sized and moved by dragging the headers; a drag from a list
 // box drops its selected item into the current cell.
 class TableGridView : public QTableView {

@@ -198,6 +198,7 @@ void TfTableWiz::closeEvent(QCloseEvent* e) {
 void TfTableWiz::FormShow() {
     Prefs.Load();
     Prefs.RestorePlacement("FORM_PLACE", *this);
+    spnRows->setFocus();
 }
 
 void TfTableWiz::FormClose() {
@@ -205,7 +206,11 @@ void TfTableWiz::FormClose() {
     Prefs.Save();
 }
 
-void TfTableWiz::FormActivate() { pnlHint->setText(kHint); }
+void TfTableWiz::FormActivate() {
+    // The hint's paragraphs are parted by LF CR LF CR; a label would show each
+    // CR as a blank at the start of the next line, so it shows the LFs alone.
+    pnlHint->setText(QString(kHint).remove(QLatin1Char('\r')));
+}
 
 void TfTableWiz::SetRows() {
     model_->change([v = spnRows->value()](tHTMLStringGrid& g) { g.SetRowCount(v); });

@@ -111,9 +111,10 @@ TEST_F(TableWizardTest, DialogAsFormed) {
     for (const char* name : {"TableWizard1Click"}) EXPECT_EQ(w->actionsFor(name).size(), 3) << "menu and two toolbars";
 
     wiz->FormActivate();
-    EXPECT_EQ(wiz->pnlHint->text(),
+    EXPECT_EQ(TfTableWiz::kHint,
               "Set the number of Rows and Columns.  Then enter your text into the Cells.\n\r\n\rWhen ready, click on the "
               "\"OK\" button to copy the table definition to the current document.");
+    EXPECT_EQ(wiz->pnlHint->text(), QString(TfTableWiz::kHint).remove('\r'));
     RecordingHelp help;
     wiz->HelpBtn->click();
     EXPECT_EQ(help.calls, QStringList{"context quillmar.hlp 100"});
