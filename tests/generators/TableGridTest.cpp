@@ -13,6 +13,13 @@
 
 namespace {
 
+// A grid of that size that writes no file when it goes.
+void shape(tHTMLStringGrid& g, int rows, int cols) {
+    g.AutoSave = false;
+    g.SetRowCount(rows);
+    g.SetColCount(cols);
+}
+
 std::vector<std::string> html(const tHTMLStringGrid& g) {
     std::vector<std::string> out;
     g.GenerateHTML(out);
@@ -22,8 +29,7 @@ std::vector<std::string> html(const tHTMLStringGrid& g) {
 // The wizard's example table: 3 rows, 2 columns, headings, one empty cell,
 // title 1 and title 2 as footer, the form's column widths.
 void fillExample(tHTMLStringGrid& g) {
-    g.SetRowCount(3);
-    g.SetColCount(2);
+    shape(g, 3, 2);
     g.SetColWidth(0, 146);
     g.SetColWidth(1, 159);
     g.SetCell(0, 0, "Name");
@@ -107,9 +113,7 @@ TEST(TableGrid, HtmlVariants) {
     };
     for (const Case& c : cases) {
         tHTMLStringGrid g;
-        g.AutoSave = false;
-        g.SetRowCount(2);
-        g.SetColCount(1);
+        shape(g, 2, 1);
         g.SetCell(0, 0, "H");
         g.SetCell(0, 1, "x");
         c.set(g);
@@ -193,9 +197,7 @@ TEST(TableGrid, TolerantReader) {
     };
     for (const Case& c : cases) {
         tHTMLStringGrid g;
-        g.AutoSave = false;
-        g.SetRowCount(2);
-        g.SetColCount(2);
+        shape(g, 2, 2);
         g.SetCell(1, 1, "keep");
         const TableFileResult r = g.LoadFromText(c.file);
         EXPECT_EQ(r.ok, c.ok) << c.name << ": " << r.message;
@@ -293,9 +295,7 @@ TEST(TableGrid, AutoSaveWhenDestroyed) {
 
 TEST(TableGrid, RowOperations) {
     auto grid = [](tHTMLStringGrid& g) {
-        g.AutoSave = false;
-        g.SetRowCount(3);
-        g.SetColCount(1);
+        shape(g, 3, 1);
         for (int r = 0; r < 3; ++r) g.SetCell(0, r, std::string(1, char('a' + r)));
         g.SetRowHeight(0, 30);
     };
