@@ -121,79 +121,42 @@ TEST(TableGrid, HtmlVariants) {
     }
 }
 
-// Reading: each file is read over a fresh 2x2 grid holding "keep" in (1,1).
+// Reading: each file is read over a 2x2 grid holding "keep" in (1,1); the
+// grid afterwards is shown by the file it would write.
 TEST(TableGrid, TolerantReader) {
+    const std::string top = "|\r\n2|2\r\n16\r\n\r\n\r\nTop\r\n";
     struct Case {
         const char* name;
         std::string file;
         bool ok;
-        std::function<void(const tHTMLStringGrid&)> check;
+        std::vector<std::string> after;
     };
     const std::vector<Case> cases = {
-        {"the example round trip, cells not named keep their text",
+        {"the example's lines; cells not named keep their text",
          crlf({"|", "3|2", "16", "My Title", "Note", "Bottom", "Column 0 Width: 146", "0|0|Name", "0|2|Bob", ""}), true,
-         [](const tHTMLStringGrid& g) {
-             EXPECT_EQ(g.RowCount(), 3);
-             EXPECT_EQ(g.Cell(0, 0), "Name");
-             EXPECT_EQ(g.Cell(1, 1), "keep");
-             EXPECT_EQ(g.Cell(0, 2), "Bob");
-             EXPECT_EQ(g.ColWidth(0), 146);
-             EXPECT_EQ(g.Caption1, "My Title");
-             EXPECT_EQ(g.Caption2Placement, TCaption2Placement::cpBottom);
-         }},
+         {"|", "3|2", "16", "My Title", "Note", "Bottom", "Column 0 Width: 146", "0|0|Name", "1|1|keep", "0|2|Bob", ""}},
         {"lower-case top means bottom", crlf({"|", "2|2", "16", "", "", "top"}), true,
-         [](const tHTMLStringGrid& g) { EXPECT_EQ(g.Caption2Placement, TCaption2Placement::cpBottom); }},
-        {"Top exactly means top; LF-only lines and no last line end", "|\n2|2\n16\n\n\nTop\nRow 1 Height: 30", true,
-         [](const tHTMLStringGrid& g) {
-             EXPECT_EQ(g.Caption2Placement, TCaption2Placement::cpTop);
-             EXPECT_EQ(g.RowHeight(1), 30);
-         }},
-        {"a cell text keeps every later bar", crlf({"|", "2|2", "16", "", "", "Top", "1|0|a|b||c"}), true,
-         [](const tHTMLStringGrid& g) { EXPECT_EQ(g.Cell(1, 0), "a|b||c"); }},
-        {"the default height resets every row", crlf({"|", "2|2", "20", "", "", "Top"}), true,
-         [](const tHTMLStringGrid& g) {
-             EXPECT_EQ(g.RowHeight(0), 20);
-             EXPECT_EQ(g.RowHeight(1), 20);
-         }},
-        {"another delimiter is kept, the reader still splits at bars", crlf({";", "2|2", "16", "", "", "Top", "0|1|x"}),
-         true,
-         [](const tHTMLStringGrid& g) {
-             EXPECT_EQ(g.CellDelimiter, ';');
-             EXPECT_EQ(g.Cell(0, 1), "x");
-         }},
-        {"an empty first line keeps the delimiter", crlf({"", "2|2", "16"}), true,
-         [](const tHTMLStringGrid& g) { EXPECT_EQ(g.CellDelimiter, '|'); }},
-        {"rows, columns and cells outside the grid are skipped",
-         crlf({"|", "2|2", "16", "", "", "Top", "Row 9 Height: 30", "Column 2 Width: 1", "5|0|far", "0|-1|neg",
-               "Row 0 Height: 99999"}),
-         true,
-         [](const tHTMLStringGrid& g) {
-             EXPECT_EQ(g.RowCount(), 2);
-             EXPECT_EQ(g.ColCount(), 2);
-             EXPECT_EQ(g.RowHeight(0), 16);
-         }},
-        {"counts beyond the bounds are clamped", crlf({"|", "999999|0", "16"}), true,
-         [](const tHTMLStringGrid& g) {
-             EXPECT_EQ(g.RowCount(), tHTMLStringGrid::kMaxRows);
-             EXPECT_EQ(g.ColCount(), 1);
-         }},
-        {"lines that are none of the kinds are ignored", crlf({"|", "2|2", "16", "", "", "Top", "hello", "", "0|1|x"}),
-         true, [](const tHTMLStringGrid& g) { EXPECT_EQ(g.Cell(0, 1), "x"); }},
+         {"|", "2|2", "16", "", "", "Bottom", "1|1|keep", ""}},
+        {"LF-only lines, no last line end", "|\n2|2\n20\n\n\nTop\nRow 1 Height: 30", true,
+         {"|", "2|2", "20", "", "", "Top", "Row 1 Height: 30", "1|1|keep", ""}},
+        {"a cell text keeps every later bar", top + "1|0|a|b||c\r\n", true,
+         {"|", "2|2", "16", "", "", "Top", "1|0|a|b||c", "1|1|keep", ""}},
+        {"another delimiter is kept; the reader still splits at bars", crlf({";", "2|2", "16", "", "", "Top", "0|1|x"}),
+         true, {";", "2;2", "16", "", "", "Top", "0;1;x", "1;1;keep", ""}},
+        {"an empty first line keeps the delimiter", crlf({"", "2|2", "16", "", "", "Top"}), true,
+         {"|", "2|2", "16", "", "", "Top", "1|1|keep", ""}},
+        {"rows, columns, cells and sizes out of range are skipped; other lines ignored",
+         top + crlf({"Row 9 Height: 30", "Column 2 Width: 1", "5|0|far", "0|-1|neg", "Row 0 Height: 99999", "hi", ""}),
+         true, {"|", "2|2", "16", "", "", "Top", "1|1|keep", ""}},
+        {"counts beyond the bounds are clamped", crlf({"|", "9999|0", "16", "", "", "Top"}), true,
+         {"|", "2000|1", "16", "", "", "Top", ""}},
         {"a bad number stops the load, keeping what was read",
          crlf({"|", "3|2", "16", "T", "", "Top", "0|0|first", "Row x Height: 3", "0|1|never"}), false,
-         [](const tHTMLStringGrid& g) {
-             EXPECT_EQ(g.RowCount(), 3);
-             EXPECT_EQ(g.Cell(0, 0), "first");
-             EXPECT_EQ(g.Cell(0, 1), "");
-             EXPECT_EQ(g.Caption1, "T");
-         }},
-        {"a size line without its label is a bad number", crlf({"|", "2|2", "16", "", "", "Top", "Rowan"}), false,
-         nullptr},
-        {"a count line without a bar is a bad number", crlf({"|", "22", "16"}), false,
-         [](const tHTMLStringGrid& g) { EXPECT_EQ(g.RowCount(), 2); }},
-        {"a cell line with one bar has no row", crlf({"|", "2|2", "16", "", "", "Top", "0|x"}), false, nullptr},
-        {"an empty file changes nothing", "", true,
-         [](const tHTMLStringGrid& g) { EXPECT_EQ(g.Cell(1, 1), "keep"); }},
+         {"|", "3|2", "16", "T", "", "Top", "0|0|first", "1|1|keep", ""}},
+        {"a size line without its label", top + "Rowan\r\n", false, {"|", "2|2", "16", "", "", "Top", "1|1|keep", ""}},
+        {"a count line without a bar", crlf({"|", "22", "16"}), false, {"|", "2|2", "16", "", "", "Top", "1|1|keep", ""}},
+        {"a cell line with one bar", top + "0|x\r\n", false, {"|", "2|2", "16", "", "", "Top", "1|1|keep", ""}},
+        {"an empty file", "", true, {"|", "2|2", "16", "", "", "Top", "1|1|keep", ""}},
     };
     for (const Case& c : cases) {
         tHTMLStringGrid g;
@@ -201,15 +164,8 @@ TEST(TableGrid, TolerantReader) {
         g.SetCell(1, 1, "keep");
         const TableFileResult r = g.LoadFromText(c.file);
         EXPECT_EQ(r.ok, c.ok) << c.name << ": " << r.message;
-        if (c.check) c.check(g);
-        if (::testing::Test::HasFailure()) FAIL() << "in case: " << c.name;
+        EXPECT_EQ(g.FileText(), crlf(c.after)) << c.name;
     }
-}
-
-TEST(TableGrid, BadNumberMessage) {
-    tHTMLStringGrid g;
-    g.AutoSave = false;
-    EXPECT_EQ(g.LoadFromText(crlf({"|", "3|2x"})).message, "'2x' is not a valid integer value");
 }
 
 TEST(TableGrid, SaveLoadRoundTripKeepsEverything) {
@@ -272,25 +228,6 @@ TEST(TableGrid, FileFailures) {
     const TableFileResult folder = g.LoadFromFile(dir.path().string());
     EXPECT_FALSE(folder) << "a folder is refused before it is read";
     EXPECT_EQ(g.Cell(0, 0), "x");
-}
-
-TEST(TableGrid, AutoSaveWhenDestroyed) {
-    qmtest::TempDir dir;
-    const std::string named = dir.file("auto.qtb").string(), off = dir.file("off.qtb").string();
-    std::string expected;
-    {
-        tHTMLStringGrid g;
-        g.NameFile(named);
-        g.SetCell(2, 3, "kept");
-        expected = g.FileText();
-    }
-    EXPECT_EQ(qmtest::readFile(named), expected);
-    {
-        tHTMLStringGrid g;
-        g.NameFile(off);
-        g.AutoSave = false;
-    }
-    EXPECT_FALSE(std::filesystem::exists(off));
 }
 
 TEST(TableGrid, RowOperations) {
