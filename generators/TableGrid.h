@@ -91,8 +91,9 @@ public:
     // backup exists yet (an existing backup is kept, as it was).
     TableFileResult SaveToFile(const std::string& name) const;
     // Reads a table file over the grid (cells it does not name keep their
-    // text). A missing file does nothing. Lines naming rows, columns or
-    // cells outside the grid, or sizes outside 0..kMaxSize, are skipped.
+    // text). A missing file does nothing. Counts are clamped to the bounds;
+    // lines naming rows, columns or cells outside the grid, or sizes outside
+    // 0..kMaxSize, are skipped.
     TableFileResult LoadFromFile(const std::string& name);
     TableFileResult LoadFromText(std::string_view bytes);
     static std::string BackupName(const std::string& name) { return name + "BAK"; }

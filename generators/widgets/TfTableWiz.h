@@ -42,6 +42,8 @@ public:
     void SetTitles();
     void cmdClearClick();
     void btnLoadTableClick();
+    // Also after every change of the grid's shape (keys, moves), so the
+    // boxes always show the grid's size.
     void SetOption();
     void btnSaveTableClick();
     void btnSaveTableAsClick();
@@ -84,8 +86,6 @@ private:
     // Asks for a file to save to; names the grid's file on OK.
     void chooseSaveName();
     void saveTable();
-    // The spin boxes follow the grid when keys or a load change its size.
-    void followGrid();
 
     TableGridModel* model_ = nullptr;
     TableHandler tableHandler_;
