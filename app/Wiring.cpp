@@ -3,6 +3,7 @@
 #include "DocumentCommands.h"
 #include "FileCommands.h"
 #include "FormsWizardCommands.h"
+#include "HomePageCommands.h"
 #include "TagCommands.h"
 #include "TmdiMain.h"
 
@@ -11,4 +12,5 @@ void installAllCommands(TmdiMain& main) {
     installFileCommands(main);
     installTagCommands(main);
     installFormsWizardCommands(main);
+    installHomePageCommands(main);
 }
