@@ -73,6 +73,7 @@ TfFormWiz::TfFormWiz(TMegaRegistry& settings, QWidget* parent)
     Notebook1->setTabPosition(QTabWidget::South);
     Notebook1->setUsesScrollButtons(false);  // every page name in view
     buildPages();
+    focusPagesOnSelect(Notebook1);
 
     btnToDoc = new QPushButton(QStringLiteral("To Document"), this);
     btnToDoc->setObjectName(QStringLiteral("btnToDoc"));
@@ -311,7 +312,9 @@ void TfFormWiz::HelpBtnClick() { HelpSystem::current().showContext(kHelpContext)
 
 void TfFormWiz::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
-    if (!e->spontaneous()) restorePlacement(Prefs, *this);
+    if (e->spontaneous()) return;
+    restorePlacement(Prefs, *this);
+    focusFirstField(Notebook1->currentWidget());
 }
 
 void TfFormWiz::done(int result) {

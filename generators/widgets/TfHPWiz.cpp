@@ -96,6 +96,7 @@ TfHPWiz::TfHPWiz(QWidget* parent) : QDialog(parent), Prefs("quilopt.ini", "HP Wi
     Notebook->setTabPosition(QTabWidget::South);
     Notebook->setUsesScrollButtons(false);  // every page name in view
     buildPages();
+    focusPagesOnSelect(Notebook);
 
     OKBtn = new QPushButton(QStringLiteral("Create it"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
@@ -248,7 +249,9 @@ void TfHPWiz::HelpBtnClick() { HelpSystem::current().showContext(kHelpContext); 
 
 void TfHPWiz::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
-    if (!e->spontaneous()) restorePlacement(Prefs, *this);
+    if (e->spontaneous()) return;
+    restorePlacement(Prefs, *this);
+    focusFirstField(Notebook->currentWidget());
 }
 
 void TfHPWiz::done(int result) {

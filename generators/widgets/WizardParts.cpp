@@ -5,6 +5,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QWidget>
 
 #include "TBag.h"
 
@@ -44,6 +47,22 @@ QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
     b->setObjectName(QString::fromLatin1(name));
     b->setAutoDefault(false);
     return b;
+}
+
+void focusFirstField(QWidget* page) {
+    QWidget* focused = page->window()->focusWidget();
+    if (!page->isVisible() || (focused && (page->isAncestorOf(focused) || qobject_cast<QTabBar*>(focused)))) return;
+    for (QWidget* w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain()) {
+        if (page->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled()) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+void focusPagesOnSelect(QTabWidget* notebook) {
+    QObject::connect(notebook, &QTabWidget::currentChanged, notebook,
+                     [notebook] { focusFirstField(notebook->currentWidget()); });
 }
 
 void restorePlacement(TBag& prefs, QWidget& form) {

@@ -10,6 +10,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
+class QTabWidget;
 class QWidget;
 class TBag;
 
@@ -22,6 +23,12 @@ QSpinBox* spinBox(const char* name, int value, int min, int max, QWidget* parent
 QPlainTextEdit* textBox(const char* name, const QString& text, QWidget* parent);
 // A button that is never the default: Enter in a field goes to the dialog's default button.
 QPushButton* button(const char* name, const QString& caption, QWidget* parent);
+
+// Gives the focus to the first field of a page (in tab order) unless a
+// widget of the page, or the tab strip the user is moving along, has it.
+void focusFirstField(QWidget* page);
+// Each page of the notebook, once selected, starts at its first field.
+void focusPagesOnSelect(QTabWidget* notebook);
 
 // FORM_PLACE through the bag: restored when the dialog is shown, stored when it closes.
 void restorePlacement(TBag& prefs, QWidget& form);
