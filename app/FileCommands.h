@@ -14,6 +14,9 @@ int newDocumentCount();
 
 // A new untitled document from the default template standard.tpl.
 TfHTML* FileNew(TmdiMain& main);
+// A new, empty untitled document, counted as FileNew counts them and shown
+// at the front (for commands that write a whole document themselves).
+TfHTML* newUntitledDocument(TmdiMain& main);
 void FileOpen(TmdiMain& main);
 void FileSave(TmdiMain& main);
 void FileSaveAs(TmdiMain& main);

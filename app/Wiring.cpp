@@ -2,6 +2,8 @@
 
 #include "DocumentCommands.h"
 #include "FileCommands.h"
+#include "FormsWizardCommands.h"
+#include "HomePageCommands.h"
 #include "TableWizardCommands.h"
 #include "TagCommands.h"
 #include "TmdiMain.h"
@@ -11,4 +13,6 @@ void installAllCommands(TmdiMain& main) {
     installFileCommands(main);
     installTagCommands(main);
     installTableWizardCommands(main);
+    installFormsWizardCommands(main);
+    installHomePageCommands(main);
 }
