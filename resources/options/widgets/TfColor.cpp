@@ -1,6 +1,5 @@
 #include "TfColor.h"
 
-#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -36,21 +35,26 @@ TfColor::TfColor(QWidget* parent) : QDialog(parent), Prefs("quilopt.ini", "Edito
     font->setObjectName(QStringLiteral("cmdFont"));
     connect(font, &QPushButton::clicked, this, [this] { cmdFontClick(); });
 
-    auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
-    QPushButton* apply = buttons->addButton(QStringLiteral("Apply"), QDialogButtonBox::AcceptRole);
-    apply->setObjectName(QStringLiteral("OKBtn"));
+    // Apply, Default, Cancel, Help from top to bottom.
+    auto button = [this](const QString& text, const char* name) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(QString::fromLatin1(name));
+        return b;
+    };
+    QPushButton* apply = button(QStringLiteral("Apply"), "OKBtn");
     apply->setToolTip(QStringLiteral("Apply to current Window Only"));
     apply->setDefault(true);
-    QPushButton* def = buttons->addButton(QStringLiteral("Default"), QDialogButtonBox::ActionRole);
-    def->setObjectName(QStringLiteral("cmdDefault"));
+    QPushButton* def = button(QStringLiteral("Default"), "cmdDefault");
     def->setToolTip(QStringLiteral("Set As Default"));
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("CancelBtn"));
-    QPushButton* help = buttons->addButton(QStringLiteral("&Help"), QDialogButtonBox::HelpRole);
-    help->setObjectName(QStringLiteral("HelpBtn"));
+    QPushButton* cancel = button(QStringLiteral("Cancel"), "CancelBtn");
+    QPushButton* help = button(QStringLiteral("&Help"), "HelpBtn");
     connect(apply, &QPushButton::clicked, this, [this] { OKBtnClick(); });
     connect(def, &QPushButton::clicked, this, [this] { cmdDefaultClick(); });
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, [] { HelpSystem::current().showContext(1); });
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* b : {apply, def, cancel, help}) buttons->addWidget(b);
+    buttons->addStretch();
 
     auto* sampleSide = new QVBoxLayout;
     sampleSide->addWidget(mSamp_);
@@ -58,7 +62,7 @@ TfColor::TfColor(QWidget* parent) : QDialog(parent), Prefs("quilopt.ini", "Edito
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(grid_);
     layout->addLayout(sampleSide, 1);
-    layout->addWidget(buttons);
+    layout->addLayout(buttons);
     showSample();
 }
 
