@@ -1,6 +1,7 @@
 #include "OptionsCommands.h"
 
 #include <QAction>
+#include <QLabel>
 
 #include "ModalRunner.h"
 #include "OptionsRules.h"
@@ -20,6 +21,8 @@ namespace {
 void showSavedOptions(TmdiMain& main) {
     const options::ApplicationOptions o = options::readOptions(main.IniControl(), paths::homeDir().string());
     main.setUserName(QString::fromStdString(o.userName));
+    // Shown now even with no document open (ShowStatus then keeps the panels).
+    if (QLabel* panel = main.panel("pnlApp")) panel->setText(main.userName());
     for (QAction* a : main.actionsFor("LineNumbers1Click")) a->setChecked(o.lineNumbers);
     for (TfHTML* doc : htmlDocuments(main)) doc->txtHTML()->setShowLineNumbers(o.lineNumbers);
     main.ShowStatus();
