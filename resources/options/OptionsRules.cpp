@@ -137,7 +137,7 @@ std::string fontSampleHtml(const FontFormValues& v, const std::string& backgroun
         if (ch != '"' && ch != '<' && ch != '>') face += ch;
     const std::string size = std::to_string(v.fontSize) + "pt";
     return "<html><body bgcolor=\"" + background + "\" text=\"" + fontColor + "\" link=\"" + linkColor +
-           "\" style=\"font-family:'" + face + "'; font-size:" + size + "\">"
+           "\" style=\"color:" + fontColor + "; font-family:'" + face + "'; font-size:" + size + "\">"
            "<h1 align=\"center\">Heading</h1>"
            "<ul><li>Normal text in a bulleted list</li>"
            "<li><a href=\"#\" style=\"color:" + linkColor + "\">First HotSpot Item</a></li>"
