@@ -5,6 +5,7 @@
 #include "FormsWizardCommands.h"
 #include "HomePageCommands.h"
 #include "TableWizardCommands.h"
+#include "OptionsCommands.h"
 #include "TagCommands.h"
 #include "TmdiMain.h"
 
@@ -15,4 +16,5 @@ void installAllCommands(TmdiMain& main) {
     installTableWizardCommands(main);
     installFormsWizardCommands(main);
     installHomePageCommands(main);
+    installOptionsCommands(main);
 }
