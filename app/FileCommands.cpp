@@ -74,11 +74,16 @@ bool saveUnderNewName(TmdiMain& main, TfHTML* doc) {
 
 int newDocumentCount() { return newDocuments; }
 
-TfHTML* FileNew(TmdiMain& main) {
-    status(main, QStringLiteral("Created a New HTML Document ..."));
+TfHTML* createUntitledDocument(TmdiMain& main) {
     TfHTML* doc = TfHTML::create(main);
     ++newDocuments;
     doc->setCaption(QStringLiteral("New HTML Document ") + QString::number(newDocuments));
+    return doc;
+}
+
+TfHTML* FileNew(TmdiMain& main) {
+    status(main, QStringLiteral("Created a New HTML Document ..."));
+    TfHTML* doc = createUntitledDocument(main);
     const std::filesystem::path tpl = paths::dataFile("standard.tpl");
     std::error_code ec;
     if (std::filesystem::exists(tpl, ec)) {

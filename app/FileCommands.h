@@ -12,6 +12,9 @@ class TmdiMain;
 // The run-wide counter of new documents: 0 at start, one more per FileNew.
 int newDocumentCount();
 
+// A new, empty document window captioned "New HTML Document <n>" with the
+// next number of the counter (new documents and templates share it).
+TfHTML* createUntitledDocument(TmdiMain& main);
 // A new untitled document from the default template standard.tpl.
 TfHTML* FileNew(TmdiMain& main);
 void FileOpen(TmdiMain& main);

@@ -3,10 +3,12 @@
 #include "DocumentCommands.h"
 #include "FileCommands.h"
 #include "TagCommands.h"
+#include "TemplateCommands.h"
 #include "TmdiMain.h"
 
 void installAllCommands(TmdiMain& main) {
     installDocumentCommands(main);
     installFileCommands(main);
     installTagCommands(main);
+    installTemplateCommands(main);
 }
