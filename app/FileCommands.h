@@ -23,7 +23,6 @@ void FileSaveAs(TmdiMain& main);
 void FileCloseChild(TmdiMain& main);
 void CloseAll1Click(TmdiMain& main);
 void InsertFile1Click(TmdiMain& main);
-void SaveOpenasNewProject1Click(TmdiMain& main);
 
 // Puts the name first in the recent-files list and refreshes the File menu.
 void MRUUpdate(TmdiMain& main, const std::string& name);

@@ -2,6 +2,7 @@
 
 #include "DocumentCommands.h"
 #include "FileCommands.h"
+#include "ProjectCommands.h"
 #include "TagCommands.h"
 #include "TemplateCommands.h"
 #include "TmdiMain.h"
@@ -11,4 +12,5 @@ void installAllCommands(TmdiMain& main) {
     installFileCommands(main);
     installTagCommands(main);
     installTemplateCommands(main);
+    installProjectCommands(main);
 }
