@@ -6,7 +6,6 @@
 
 #include "DurableFile.h"
 #include "Paths.h"
-#include "ProjectSave.h"
 #include "Prompter.h"
 #include "StartupRules.h"
 #include "StatusLineLabel.h"
@@ -185,24 +184,6 @@ void InsertFile1Click(TmdiMain& main) {
     ready(main);
 }
 
-void SaveOpenasNewProject1Click(TmdiMain& main) {
-    const QList<TfHTML*> docs = htmlDocuments(main);
-    Prompter& prompter = Prompter::current();
-    if (docs.isEmpty()) {
-        prompter.message(appTitle(), QStringLiteral("No current document."));
-        return;
-    }
-    const std::optional<QString> name =
-        prompter.input(QStringLiteral("New Project"), QStringLiteral("Enter a name for this New Project"), QString());
-    if (!name || name->isEmpty()) return;
-    project::Project p;
-    p.title = name->toStdString();
-    for (TfHTML* doc : docs) p.items.push_back(project::Item{doc->caption().toStdString(), {}});
-    // "Save Project" marks the project modified before its question.
-    p.modified = true;
-    projectSaveQuestion(p);
-}
-
 // The menu is refreshed with every change of the list, so an item always
 // names the file it opens.
 void MRUUpdate(TmdiMain& main, const std::string& name) {
@@ -249,7 +230,6 @@ void installFileCommands(TmdiMain& main) {
     main.setHandler("FileCloseChild", [m] { FileCloseChild(*m); });
     main.setHandler("CloseAll1Click", [m] { CloseAll1Click(*m); });
     main.setHandler("InsertFile1Click", [m] { InsertFile1Click(*m); });
-    main.setHandler("SaveOpenasNewProject1Click", [m] { SaveOpenasNewProject1Click(*m); });
     main.setDocumentOpener([m](const std::string& path) { OpenDocument(*m, path); });
     main.setCloseQuery([m] { return queryCloseAllDocuments(*m); });
 }

@@ -6,7 +6,9 @@
 #include "HomePageCommands.h"
 #include "TableWizardCommands.h"
 #include "OptionsCommands.h"
+#include "ProjectCommands.h"
 #include "TagCommands.h"
+#include "TemplateCommands.h"
 #include "TmdiMain.h"
 
 void installAllCommands(TmdiMain& main) {
@@ -17,4 +19,6 @@ void installAllCommands(TmdiMain& main) {
     installFormsWizardCommands(main);
     installHomePageCommands(main);
     installOptionsCommands(main);
+    installTemplateCommands(main);
+    installProjectCommands(main);
 }
