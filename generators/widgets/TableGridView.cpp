@@ -103,21 +103,35 @@ void TableGridView::sectionMoved(Qt::Orientation orientation, int oldVisual, int
     });
 }
 
+void TableGridView::commitEditor() {
+    if (state() != EditingState) return;
+    if (QWidget* editor = indexWidget(currentIndex())) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
 void TableGridView::keyPressEvent(QKeyEvent* e) {
     const int row = currentRow();
     const tHTMLStringGrid& g = model_->grid();
-    if (e->key() == Qt::Key_Down && e->modifiers() == Qt::NoModifier && row == g.RowCount() - 1) {
+    const bool append = e->key() == Qt::Key_Down && e->modifiers() == Qt::NoModifier && row == g.RowCount() - 1;
+    const bool insert = e->key() == Qt::Key_Insert && e->modifiers() == Qt::NoModifier;
+    const bool remove = e->key() == Qt::Key_Delete && e->modifiers() == Qt::ControlModifier;
+    // These reshape the table, which drops an open editor: its text goes
+    // into the cell first.
+    if (append || insert || remove) commitEditor();
+    if (append) {
         if (g.RowCount() < tHTMLStringGrid::kMaxRows) {
             model_->change([](tHTMLStringGrid& grid) { grid.SetRowCount(grid.RowCount() + 1); });
             setCurrentCell(currentCol(), row + 1);
         }
         return;
     }
-    if (e->key() == Qt::Key_Insert && e->modifiers() == Qt::NoModifier) {
+    if (insert) {
         model_->change([row](tHTMLStringGrid& grid) { grid.InsertRow(row); });
         return;
     }
-    if (e->key() == Qt::Key_Delete && e->modifiers() == Qt::ControlModifier) {
+    if (remove) {
         if (g.RowCount() > 2 &&
             Prompter::current().confirm(QStringLiteral("Confirm"), QString::fromLatin1(kDeleteQuestion),
                                         Prompter::Ok | Prompter::Cancel, Prompter::Ok) == Prompter::Ok)
