@@ -199,6 +199,15 @@ TEST_F(TableWizardTest, GridKeys) {
     EXPECT_EQ(prompter->texts(), QStringList(2, TableGridView::kDeleteQuestion));
     EXPECT_EQ(prompter->shown().back().buttons, Prompter::Ok | Prompter::Cancel);
 
+    // Dragging a header sizes or moves the grid's own column, not a picture of it.
+    QHeaderView* columns = wiz->grdTable->horizontalHeader();
+    columns->resizeSection(0, 200);
+    columns->moveSection(0, 1);
+    EXPECT_EQ(columns->visualIndex(0), 0);
+    EXPECT_EQ(wiz->grid().Cell(1, 1), "b");
+    EXPECT_EQ(wiz->grid().ColWidth(1), 200);
+    EXPECT_EQ(columns->sectionSize(1), 200);
+
     // Without the header row, row 0 is edited in place like any other.
     const QModelIndex head = wiz->grdTable->gridModel()->index(0, 0);
     EXPECT_FALSE(head.flags() & Qt::ItemIsEditable);
