@@ -6,7 +6,6 @@
 
 #include "DurableFile.h"
 #include "Paths.h"
-#include "ProjectSave.h"
 #include "Prompter.h"
 #include "StartupRules.h"
 #include "StatusLineLabel.h"
@@ -74,11 +73,17 @@ bool saveUnderNewName(TmdiMain& main, TfHTML* doc) {
 
 int newDocumentCount() { return newDocuments; }
 
-TfHTML* FileNew(TmdiMain& main) {
-    status(main, QStringLiteral("Created a New HTML Document ..."));
+TfHTML* newUntitledDocument(TmdiMain& main) {
     TfHTML* doc = TfHTML::create(main);
     ++newDocuments;
     doc->setCaption(QStringLiteral("New HTML Document ") + QString::number(newDocuments));
+    doc->useNewDocumentLineEnds();
+    return doc;
+}
+
+TfHTML* FileNew(TmdiMain& main) {
+    status(main, QStringLiteral("Created a New HTML Document ..."));
+    TfHTML* doc = newUntitledDocument(main);
     const std::filesystem::path tpl = paths::dataFile("standard.tpl");
     std::error_code ec;
     if (std::filesystem::exists(tpl, ec)) {
@@ -179,24 +184,6 @@ void InsertFile1Click(TmdiMain& main) {
     ready(main);
 }
 
-void SaveOpenasNewProject1Click(TmdiMain& main) {
-    const QList<TfHTML*> docs = htmlDocuments(main);
-    Prompter& prompter = Prompter::current();
-    if (docs.isEmpty()) {
-        prompter.message(appTitle(), QStringLiteral("No current document."));
-        return;
-    }
-    const std::optional<QString> name =
-        prompter.input(QStringLiteral("New Project"), QStringLiteral("Enter a name for this New Project"), QString());
-    if (!name || name->isEmpty()) return;
-    project::Project p;
-    p.title = name->toStdString();
-    for (TfHTML* doc : docs) p.items.push_back(project::Item{doc->caption().toStdString(), {}});
-    // "Save Project" marks the project modified before its question.
-    p.modified = true;
-    projectSaveQuestion(p);
-}
-
 // The menu is refreshed with every change of the list, so an item always
 // names the file it opens.
 void MRUUpdate(TmdiMain& main, const std::string& name) {
@@ -243,7 +230,6 @@ void installFileCommands(TmdiMain& main) {
     main.setHandler("FileCloseChild", [m] { FileCloseChild(*m); });
     main.setHandler("CloseAll1Click", [m] { CloseAll1Click(*m); });
     main.setHandler("InsertFile1Click", [m] { InsertFile1Click(*m); });
-    main.setHandler("SaveOpenasNewProject1Click", [m] { SaveOpenasNewProject1Click(*m); });
     main.setDocumentOpener([m](const std::string& path) { OpenDocument(*m, path); });
     main.setCloseQuery([m] { return queryCloseAllDocuments(*m); });
 }

@@ -14,13 +14,16 @@ int newDocumentCount();
 
 // A new untitled document from the default template standard.tpl.
 TfHTML* FileNew(TmdiMain& main);
+// A new, empty document window captioned "New HTML Document <n>" with the
+// next number of the counter (new documents, templates and the home page
+// wizard share it), with the line ends chosen for new documents.
+TfHTML* newUntitledDocument(TmdiMain& main);
 void FileOpen(TmdiMain& main);
 void FileSave(TmdiMain& main);
 void FileSaveAs(TmdiMain& main);
 void FileCloseChild(TmdiMain& main);
 void CloseAll1Click(TmdiMain& main);
 void InsertFile1Click(TmdiMain& main);
-void SaveOpenasNewProject1Click(TmdiMain& main);
 
 // Puts the name first in the recent-files list and refreshes the File menu.
 void MRUUpdate(TmdiMain& main, const std::string& name);

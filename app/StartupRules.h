@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "OptionsRules.h"
+
 namespace startup {
 
 // The directory to change to at start-up from the stored "Startup
@@ -17,7 +19,7 @@ std::optional<std::filesystem::path> startupDirectory(const std::string& stored)
 std::filesystem::path imageToolsProgram();
 
 // The user name shown when none is stored.
-inline constexpr const char* kPlaceholderUserName = "Quillmar User";
+inline constexpr const char* kPlaceholderUserName = options::kPlaceholderUserName;
 // The "Author" written at exit.
 inline constexpr const char* kAuthor = "The Quillmar Developers";
 inline constexpr const char* kAppTitle = "Quillmar Pro 32 HTML Editor";

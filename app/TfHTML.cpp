@@ -105,15 +105,10 @@ TfHTML* TfHTML::create(TmdiMain& main) {
     QMdiSubWindow* sub = main.mdiArea()->addSubWindow(doc);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(main.windowIcon());
-    // A size to work in: most of the area, as a new window is cascaded.
-    const QSize area = main.mdiArea()->viewport()->size();
-    sub->resize(std::max(480, area.width() * 3 / 5), std::max(320, area.height() * 3 / 4));
-    const int step = int(main.mdiArea()->subWindowList().size() - 1) % 8 * 24;
-    sub->move(step, step);
     QObject::connect(main.mdiArea(), &QMdiArea::subWindowActivated, doc, [doc, sub](QMdiSubWindow* active) {
         if (active == sub) doc->SetFocustoMe();
     });
-    sub->show();
+    main.placeNewDocument(sub);
     return doc;
 }
 

@@ -647,6 +647,7 @@ void TmdiMain::WindowTile() {
     for (QMdiSubWindow* sub : mdiArea_->subWindowList(QMdiArea::CreationOrder))
         if (sub->isVisible() && !sub->isMinimized()) windows << sub;
     if (windows.isEmpty()) return;
+    documentsMaximised_ = false;
     const QRect area = mdiArea_->viewport()->rect();
     const int h = qMax(1, area.height() / int(windows.size()));
     for (int i = 0; i < windows.size(); ++i) {
@@ -657,7 +658,10 @@ void TmdiMain::WindowTile() {
     }
 }
 
-void TmdiMain::WindowCascade() { mdiArea_->cascadeSubWindows(); }
+void TmdiMain::WindowCascade() {
+    mdiArea_->cascadeSubWindows();
+    documentsMaximised_ = false;
+}
 
 void TmdiMain::WindowArrange() {
     // The minimised windows' icons in a row along the bottom of the area.
@@ -775,6 +779,7 @@ void TmdiMain::LoadIniSettings() {
     SetStatusText(QStringLiteral("Retrieving Application Settings ..."));
     pnlApp->setText(userName_);
     LoadWindowPlacement();
+    LoadDocumentPlacement();
     LoadToolbarState();
     for (int i = 0; i < RecentFiles::kCount; ++i)
         recent_.setEntry(i, iniControl_->ReadString("MRU", std::to_string(i), ""));
@@ -805,6 +810,41 @@ void TmdiMain::SaveWindowPlacement() {
     iniControl_->WriteInteger(kOptions, "MDI Height", height());
     iniControl_->WriteInteger(kOptions, "MDI Top", y());
     iniControl_->WriteInteger(kOptions, "MDI Left", x());
+}
+
+void TmdiMain::LoadDocumentPlacement() {
+    documentsMaximised_ = iniControl_->ReadInteger(kOptions, "Document State", 2) != 0;
+    const int width = iniControl_->ReadInteger(kOptions, "Document Width", 0);
+    const int height = iniControl_->ReadInteger(kOptions, "Document Height", 0);
+    documentSize_ = width > 0 && height > 0 ? QSize(width, height) : QSize();
+}
+
+void TmdiMain::SaveDocumentPlacement() {
+    const QMdiSubWindow* sub = activeDocumentWindow();
+    if (sub && !sub->isMaximized() && !sub->isMinimized()) documentSize_ = sub->size();
+    iniControl_->WriteInteger(kOptions, "Document State", documentsMaximised_ ? 2 : 0);
+    if (!documentSize_.isValid()) return;
+    iniControl_->WriteInteger(kOptions, "Document Width", documentSize_.width());
+    iniControl_->WriteInteger(kOptions, "Document Height", documentSize_.height());
+}
+
+void TmdiMain::placeNewDocument(QMdiSubWindow* sub) {
+    // The user's choice follows what they do to any document window.
+    connect(sub, &QMdiSubWindow::windowStateChanged, this, [this](Qt::WindowStates before, Qt::WindowStates now) {
+        if (now & Qt::WindowMaximized)
+            documentsMaximised_ = true;
+        else if ((before & Qt::WindowMaximized) && !(now & Qt::WindowMinimized))
+            documentsMaximised_ = false;
+    });
+    const QSize area = mdiArea_->viewport()->size();
+    sub->resize(documentSize_.isValid() ? documentSize_
+                                        : QSize(std::max(480, area.width() * 3 / 5), std::max(320, area.height() * 3 / 4)));
+    const int step = int(mdiArea_->subWindowList().size() - 1) % 8 * 24;
+    sub->move(step, step);
+    if (documentsMaximised_)
+        sub->showMaximized();
+    else
+        sub->show();
 }
 
 void TmdiMain::LoadToolbarState() {
@@ -843,6 +883,7 @@ void TmdiMain::doIniSettings() {
     iniControl_->WriteString(kHeader, "Version", startup::kVersion);
     iniControl_->WriteString(kHeader, "Author", startup::kAuthor);
     SaveWindowPlacement();
+    SaveDocumentPlacement();
     SaveToolbarState();
     SetStatusText(QStringLiteral("Ready ..."));
 }

@@ -98,6 +98,10 @@ public:
     // The active document's status source, or nullptr when none is open.
     DocumentStatus* activeDocument() const;
     QMdiSubWindow* activeDocumentWindow() const;
+    // Sizes and shows a new document window: maximised, so it fills the
+    // document area, until the user tiles, cascades or restores the windows;
+    // then at the last normal size, cascaded. Kept between runs.
+    void placeNewDocument(QMdiSubWindow* sub);
 
     // ---- Tab strip: one tab per document, its text the caption ----
     void TabsUpdate(const QString& name);
@@ -152,6 +156,8 @@ private:
     void doIniSettings();
     void LoadWindowPlacement();
     void SaveWindowPlacement();
+    void LoadDocumentPlacement();
+    void SaveDocumentPlacement();
     void LoadToolbarState();
     void SaveToolbarState();
     // Runs whileShown as soon as the splash is up.
@@ -185,6 +191,8 @@ private:
     QMdiArea* mdiArea_ = nullptr;
     QTabBar* TabSet1 = nullptr;
     bool tabsShown_ = true;
+    bool documentsMaximised_ = true;
+    QSize documentSize_;  // invalid: a share of the area
     QAction* documentTabsItem_ = nullptr;
 
     StatusLineLabel* StatusLine = nullptr;

@@ -2,8 +2,13 @@
 
 #include "DocumentCommands.h"
 #include "FileCommands.h"
+#include "FormsWizardCommands.h"
+#include "HomePageCommands.h"
 #include "TableWizardCommands.h"
+#include "OptionsCommands.h"
+#include "ProjectCommands.h"
 #include "TagCommands.h"
+#include "TemplateCommands.h"
 #include "TmdiMain.h"
 
 void installAllCommands(TmdiMain& main) {
@@ -11,4 +16,9 @@ void installAllCommands(TmdiMain& main) {
     installFileCommands(main);
     installTagCommands(main);
     installTableWizardCommands(main);
+    installFormsWizardCommands(main);
+    installHomePageCommands(main);
+    installOptionsCommands(main);
+    installTemplateCommands(main);
+    installProjectCommands(main);
 }

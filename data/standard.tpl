@@ -1,15 +1,11 @@
-<!DOCTYPE HTML PUBLIC "-//IETF//DTD HTML//EN//2.0">
-<HTML>
-<!-- Created with Quillmar Pro HTML Editor -->
+<!DOCTYPE html>
+<html lang="en">
+<head>
+<meta charset="utf-8">
+<meta name="viewport" content="width=device-width, initial-scale=1">
+<title>Document Title</title>
+</head>
+<body>
 
-<HEAD>
-<TITLE>Document Title</TITLE>
-</HEAD>
-
-<BODY>
-<H1>Main Page Heading</H1>
-
-<P>Body text.</P>
-
-</BODY>
-</HTML>
+</body>
+</html>

@@ -108,6 +108,17 @@ QStringList qtFileFilters(const QString& filter) {
     return result;
 }
 
+QString saveExtension(const QString& qtFilter, const QString& defaultExt) {
+    const qsizetype open = qtFilter.lastIndexOf(u'(');
+    const qsizetype close = qtFilter.lastIndexOf(u')');
+    const QString patterns = open >= 0 && close > open ? qtFilter.mid(open + 1, close - open - 1) : qtFilter;
+    const QString first = patterns.section(u' ', 0, 0, QString::SectionSkipEmpty);
+    if (!first.startsWith(QStringLiteral("*."))) return defaultExt;
+    const QString ext = first.mid(2);
+    const bool plain = !ext.isEmpty() && !ext.contains(u'*') && !ext.contains(u'?') && !ext.contains(u'[');
+    return plain ? ext : defaultExt;
+}
+
 // Texts carry file names, tags and the user's own words: shown as written,
 // never read as markup (a box in automatic format would render "<B>x</B>").
 void QtPrompter::message(const QString& caption, const QString& text, Icon icon) {
@@ -159,6 +170,11 @@ QString QtPrompter::saveFile(const FileRequest& request) {
     dlg.setFileMode(QFileDialog::AnyFile);
     if (!request.overwritePrompt) dlg.setOption(QFileDialog::DontConfirmOverwrite);
     prepareFileDialog(dlg, request);
+    // A name typed without an extension gets the selected filter's.
+    dlg.setDefaultSuffix(saveExtension(dlg.selectedNameFilter(), request.defaultExt));
+    QObject::connect(&dlg, &QFileDialog::filterSelected, &dlg, [&dlg, &request](const QString& filter) {
+        dlg.setDefaultSuffix(saveExtension(filter, request.defaultExt));
+    });
     if (dlg.exec() != QDialog::Accepted) return {};
     return dlg.selectedFiles().value(0);
 }

@@ -107,6 +107,11 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(Prompter::Buttons)
 // dropped.
 QStringList qtFileFilters(const QString& filter);
 
+// The extension (without the dot) a save dialog adds to a name typed without
+// one: that of the selected Qt filter when its first pattern names one
+// ("HTML Document (*.html)" gives "html"), else `defaultExt` ("All Files (*)").
+QString saveExtension(const QString& qtFilter, const QString& defaultExt);
+
 // The production prompter: QMessageBox, QInputDialog, QFileDialog,
 // QFontDialog, QColorDialog, QPrintDialog and QPageSetupDialog, parented to
 // the active window.

@@ -79,6 +79,7 @@ ReadResult read(const std::filesystem::path& path) {
     if (!file) {
         ReadResult r;
         r.error = "Unable to open the project " + path.string() + ": " + file.reason;
+        r.opened = false;
         return r;
     }
     return parse(file.bytes);

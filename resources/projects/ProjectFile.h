@@ -12,6 +12,9 @@ namespace project {
 struct Item {
     std::string text;
     std::vector<Item> children;
+    bool expanded = false;  // its sub-items are shown; never stored in the file
+
+    bool operator==(const Item&) const = default;
 };
 
 struct Project {
@@ -35,6 +38,7 @@ struct ReadResult {
     std::string title;
     std::vector<Item> items;  // what was read, up to an error
     std::string error;        // "File load error", "Line too long", or the open error; empty when read whole
+    bool opened = true;       // false: the file could not be read at all
 };
 // Reads a project file: each leading TAB or space is one level, a line may
 // be at most one level deeper than the line before it, a line longer than

@@ -452,10 +452,11 @@ TEST_F(DocumentTest, StatusPanelsShowFileLineCharacterColumnAndFileSize) {
         TfHTML* doc = d.make();
         TTextEditControl* c = doc->txtHTML();
         c->ClearAll();
-        c->InsertText(std::string_view("ab\r\n\xC3\xA9t\xC3\xA9 words words words end"));
-        c->setWrapToWindow(false);
-        c->setWrapColumn(10);
-        c->setWordWrap(true);
+        std::string words;
+        for (int i = 0; i < 500; ++i) words += " word";  // wraps in any window
+        c->InsertText(std::string_view("ab\r\n\xC3\xA9t\xC3\xA9" + words));
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(c->WordWrap());
         ASSERT_GT(c->LineCount(), 3);
         // Display line 3 is the second file line's continuation.
         c->SetCaret(3, 3);
@@ -560,4 +561,31 @@ TEST_F(DocumentTest, LineNumbersItemAppliesToEveryDocumentAndIsKept) {
     TmdiMain again;
     installAllCommands(again);
     EXPECT_TRUE(again.menuAction("LineNumbers1Click")->isChecked());
+}
+
+TEST_F(DocumentTest, NewDocumentWindowsFillTheAreaUntilTiledAndTheChoiceIsKept) {
+    auto w = startWired();
+    QMdiSubWindow* first = FileNew(*w)->subWindow();
+    EXPECT_TRUE(first->isMaximized());
+    EXPECT_EQ(first->geometry(), w->mdiArea()->viewport()->rect());
+
+    w->runCommand("WindowTile");
+    QMdiSubWindow* second = FileNew(*w)->subWindow();
+    EXPECT_FALSE(second->isMaximized()) << "after tiling, new windows stay normal";
+    second->resize(500, 300);
+    w->mdiArea()->setActiveSubWindow(second);
+    w->runCommand("FileExit");
+    EXPECT_EQ(iniValue("Application Options", "Document State"), "0");
+    EXPECT_EQ(iniValue("Application Options", "Document Width"), "500");
+    EXPECT_EQ(iniValue("Application Options", "Document Height"), "300");
+
+    // The next run opens documents as the last one was left.
+    w.reset();
+    auto again = startWired({}, true);  // true: the settings file stays as written
+    QMdiSubWindow* next = FileNew(*again)->subWindow();
+    EXPECT_FALSE(next->isMaximized());
+    EXPECT_EQ(next->size(), QSize(500, 300));
+    // Maximising one makes the next one fill the area again.
+    next->showMaximized();
+    EXPECT_TRUE(FileNew(*again)->subWindow()->isMaximized());
 }

@@ -14,6 +14,7 @@
 #include "DocumentFixture.h"
 #include "FileCommands.h"
 #include "Paths.h"
+#include "Prompter.h"
 #include "TTextEditControl.h"
 #include "TfHTML.h"
 
@@ -69,6 +70,7 @@ TEST_F(DocumentTest, OpenSeveralFilesAndRecentFilesMoveWithoutRepeating) {
     EXPECT_EQ(w->recentFiles().entries(), (std::array<std::string, 4>{c.toStdString(), b.toStdString(),
                                                                        a.toStdString(), ""}));
     EXPECT_TRUE(prompter->shown().at(0).file.multiple);
+    EXPECT_EQ(qtFileFilters(prompter->shown().at(0).file.filter).last(), "All Files (*)");
 
     // Entry 2 (a) opened again moves to the top; the others shift down.
     htmlDocuments(*w).at(0)->subWindow()->close();

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QComboBox>
 #include <QFileDialog>
+#include <QTest>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,6 +36,24 @@ TEST(FileFilters, LabelsAreRewrittenToThePatternsQtWillUse) {
         {"", {}},
     };
     for (const auto& c : cases) EXPECT_EQ(qtFileFilters(QString::fromUtf8(c.written)), c.qt) << c.written;
+}
+
+TEST(FileFilters, SaveExtensionIsTheSelectedFiltersOrTheDefault) {
+    const struct {
+        const char* filter;
+        const char* defaultExt;
+        const char* ext;
+    } cases[] = {
+        {"HTML Document (*.html)", "", "html"},
+        {"HTML Document (*.htm)", "htm", "htm"},
+        {"HTML Documents (*.html *.htm)", "", "html"},
+        {"Text Files (*.txt)", "htm", "txt"},
+        {"All Files (*)", "htm", "htm"},
+        {"All Files (*)", "", ""},
+        {"Anything (*.h*)", "", ""},
+        {"", "htm", "htm"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(saveExtension(c.filter, c.defaultExt), c.ext) << c.filter;
 }
 
 TEST(ColorNumbers, RedIsTheLowByte) {
@@ -215,4 +235,42 @@ TEST(QtPrompter, FileDialogGetsConvertedFiltersFolderAndExtension) {
         QMetaObject::invokeMethod(d, "accept");
     });
     EXPECT_EQ(p.openFiles(r), QStringList{QString::fromStdString(dir.file("page.htm").string())});
+}
+
+// A name typed without an extension gets the extension of the filter
+// selected when the dialog is accepted.
+TEST(QtPrompter, SaveDialogAddsTheSelectedFiltersExtension) {
+    qmtest::TempDir dir;
+    QtPrompter p;
+    Prompter::FileRequest r;
+    r.filter = "HTML Document (*.html)|*.html|Text Files (*.txt)|*.txt|All Files (*.*)|*.*";
+    r.initialDir = QString::fromStdString(dir.path().string());
+    const QString folder = QString::fromStdString(dir.path().string()) + "/";
+    const struct {
+        int filter;  // 0: as the dialog opens
+        QString typed, expected;
+    } cases[] = {
+        {0, "page", "page.html"},
+        {2, "page", "page.txt"},
+        {3, "page", "page"},
+        {2, "page.htm", "page.htm"},
+    };
+    for (const auto& c : cases) {
+        onNextModal([&](QWidget* w) {
+            auto* d = qobject_cast<QFileDialog*>(w);
+            ASSERT_NE(d, nullptr);
+            // Choose the filter in the dialog's file-type box as a user would.
+            auto* types = d->findChild<QComboBox*>("fileTypeCombo");
+            ASSERT_NE(types, nullptr);
+            for (int i = 1; i < c.filter; ++i) QTest::keyClick(types, Qt::Key_Down);
+            if (c.filter > 0) {
+                ASSERT_EQ(d->selectedNameFilter(), d->nameFilters().value(c.filter - 1));
+            }
+            auto* name = d->findChild<QLineEdit*>("fileNameEdit");
+            ASSERT_NE(name, nullptr);
+            name->setText(c.typed);
+            QMetaObject::invokeMethod(d, "accept");
+        });
+        EXPECT_EQ(p.saveFile(r), folder + c.expected) << c.filter;
+    }
 }
