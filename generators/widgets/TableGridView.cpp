@@ -4,7 +4,10 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QPainter>
 #include <QPalette>
+#include <QStyledItemDelegate>
+#include <algorithm>
 
 #include "Prompter.h"
 
@@ -44,11 +47,39 @@ QVariant TableGridModel::headerData(int section, Qt::Orientation, int role) cons
 
 // ---------------------------------------------------------------------------
 
+namespace {
+
+// Grid lines as wide as the table's border, so the grid shows the border
+// the table will have: each cell draws its right and bottom line.
+class BorderDelegate : public QStyledItemDelegate {
+public:
+    BorderDelegate(const tHTMLStringGrid& grid, QObject* parent) : QStyledItemDelegate(parent), grid_(grid) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyledItemDelegate::paint(painter, option, index);
+        const int w = std::max(1, grid_.GridLineWidth);
+        const QRect r = option.rect;
+        painter->save();
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(option.palette.mid());
+        painter->drawRect(r.right() + 1 - w, r.top(), w, r.height());
+        painter->drawRect(r.left(), r.bottom() + 1 - w, r.width(), w);
+        painter->restore();
+    }
+
+private:
+    const tHTMLStringGrid& grid_;
+};
+
+}  // namespace
+
 TableGridView::TableGridView(TableGridModel* model, QWidget* parent) : QTableView(parent), model_(model) {
     setModel(model);
     setTabKeyNavigation(true);  // Tab moves between cells
     setSelectionMode(QAbstractItemView::SingleSelection);
     setAcceptDrops(true);
+    setShowGrid(false);
+    setItemDelegate(new BorderDelegate(model->grid(), this));
     for (QHeaderView* h : {horizontalHeader(), verticalHeader()}) {
         h->setSectionsMovable(true);
         h->setSectionResizeMode(QHeaderView::Interactive);
@@ -103,21 +134,35 @@ void TableGridView::sectionMoved(Qt::Orientation orientation, int oldVisual, int
     });
 }
 
+void TableGridView::commitEditor() {
+    if (state() != EditingState) return;
+    if (QWidget* editor = indexWidget(currentIndex())) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
 void TableGridView::keyPressEvent(QKeyEvent* e) {
     const int row = currentRow();
     const tHTMLStringGrid& g = model_->grid();
-    if (e->key() == Qt::Key_Down && e->modifiers() == Qt::NoModifier && row == g.RowCount() - 1) {
+    const bool append = e->key() == Qt::Key_Down && e->modifiers() == Qt::NoModifier && row == g.RowCount() - 1;
+    const bool insert = e->key() == Qt::Key_Insert && e->modifiers() == Qt::NoModifier;
+    const bool remove = e->key() == Qt::Key_Delete && e->modifiers() == Qt::ControlModifier;
+    // These reshape the table, which drops an open editor: its text goes
+    // into the cell first.
+    if (append || insert || remove) commitEditor();
+    if (append) {
         if (g.RowCount() < tHTMLStringGrid::kMaxRows) {
             model_->change([](tHTMLStringGrid& grid) { grid.SetRowCount(grid.RowCount() + 1); });
             setCurrentCell(currentCol(), row + 1);
         }
         return;
     }
-    if (e->key() == Qt::Key_Insert && e->modifiers() == Qt::NoModifier) {
+    if (insert) {
         model_->change([row](tHTMLStringGrid& grid) { grid.InsertRow(row); });
         return;
     }
-    if (e->key() == Qt::Key_Delete && e->modifiers() == Qt::ControlModifier) {
+    if (remove) {
         if (g.RowCount() > 2 &&
             Prompter::current().confirm(QStringLiteral("Confirm"), QString::fromLatin1(kDeleteQuestion),
                                         Prompter::Ok | Prompter::Cancel, Prompter::Ok) == Prompter::Ok)

@@ -74,6 +74,8 @@ protected:
     void dropEvent(QDropEvent* e) override;
 
 private:
+    // Ends in-place editing, keeping the text typed.
+    void commitEditor();
     // Sizes from the grid into the headers, and the current cell back.
     void applySizes();
     void sectionMoved(Qt::Orientation orientation, int oldVisual, int newVisual);

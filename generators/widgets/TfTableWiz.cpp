@@ -220,7 +220,10 @@ void TfTableWiz::SetCols() {
     model_->change([v = spnCols->value()](tHTMLStringGrid& g) { g.SetColCount(v); });
 }
 
-void TfTableWiz::SetBorder() { grid().GridLineWidth = spnBorder->value(); }
+void TfTableWiz::SetBorder() {
+    grid().GridLineWidth = spnBorder->value();
+    grdTable->viewport()->update();
+}
 
 void TfTableWiz::chkHeaderClick() {
     model_->change([on = chkHeader->isChecked()](tHTMLStringGrid& g) { g.HeaderOn = on; });

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The table wizard in the real program, as a user drives it: opened from the
-# Wizards menu, filled with key presses (rows, a heading through the Heading
+# Wizards menu, filled with key presses (rows, border, a heading through the Heading
 # field, title 2 as footer, cells typed into the grid, a second heading after
 # leaving the grid with Ctrl+Shift+Tab), OK pastes the table at the caret,
 # Ctrl+S saves; the file's bytes are compared.
@@ -24,7 +24,8 @@ k() { xdotool key --delay 60 "$@"; sleep 0.1; }
 t() { xdotool type --delay 40 "$1"; sleep 0.1; }
 
 k ctrl+a; t 3                     # Rows
-k Tab Tab Tab Tab                 # Columns, Border Width, First Row is Header, Heading
+k Tab Tab; k ctrl+a; t 3          # Columns, Border Width
+k Tab Tab                         # First Row is Header, Heading
 k ctrl+a; t Name; k Tab           # leaving Heading sets column 0's heading
 k Tab Tab Tab                     # Set, Table Title 1, Use Title 1 ?, Table Title 2
 t Note; k Tab space               # Use Title 2 ? ticked
@@ -43,5 +44,5 @@ xdotool key ctrl+s
 sleep 0.5
 exitProgram
 
-expect_bytes "$PAGE" '<BODY>\n<table border=1>\n<tr><th nowrap colspan=2>My Title</th></tr>\n<tr>\n<TH nowrap>Name</TH>\n<TH nowrap>Age</TH>\n</tr>\n<tr>\n<td nowrap>Ann</td>\n<td nowrap>30</td>\n</tr>\n<tr>\n<td nowrap>Bob</td>\n<td nowrap><br></td>\n</tr>\n<tr><th nowrap colspan=2>Note</th></tr>\n</table><p>\n</BODY>\n'
+expect_bytes "$PAGE" '<BODY>\n<table border=3>\n<tr><th nowrap colspan=2>My Title</th></tr>\n<tr>\n<TH nowrap>Name</TH>\n<TH nowrap>Age</TH>\n</tr>\n<tr>\n<td nowrap>Ann</td>\n<td nowrap>30</td>\n</tr>\n<tr>\n<td nowrap>Bob</td>\n<td nowrap><br></td>\n</tr>\n<tr><th nowrap colspan=2>Note</th></tr>\n</table><p>\n</BODY>\n'
 echo "PASS"

@@ -176,6 +176,17 @@ TEST_F(TableWizardTest, GridKeys) {
     EXPECT_EQ(wiz->grdTable->currentRow(), 2);
     EXPECT_EQ(wiz->spnRows->value(), 3) << "the row count follows the grid";
 
+    // Keys typed into a cell's editor are kept when a row key reshapes the table.
+    wiz->grdTable->setCurrentCell(1, 2);
+    QTest::keyClick(wiz->grdTable, 't');
+    QWidget* editor = wiz->grdTable->indexWidget(wiz->grdTable->currentIndex());
+    ASSERT_TRUE(editor) << "typing opens the cell's editor";
+    QTest::keyClicks(editor, "yped");
+    QTest::keyClick(editor, Qt::Key_Down);
+    EXPECT_EQ(wiz->grid().Cell(1, 2), "typed");
+    EXPECT_EQ(wiz->grid().RowCount(), 4);
+    wiz->spnRows->setValue(3);
+
     key(wiz, 0, 0, Qt::Key_Insert);
     EXPECT_EQ(column0(wiz), (QStringList{"", "a", "b", ""})) << "Insert on row 0 moves the heading row down";
 
@@ -187,6 +198,15 @@ TEST_F(TableWizardTest, GridKeys) {
     EXPECT_EQ(column0(wiz), (QStringList{"", "b", ""}));
     EXPECT_EQ(prompter->texts(), QStringList(2, TableGridView::kDeleteQuestion));
     EXPECT_EQ(prompter->shown().back().buttons, Prompter::Ok | Prompter::Cancel);
+
+    // Dragging a header sizes or moves the grid's own column, not a picture of it.
+    QHeaderView* columns = wiz->grdTable->horizontalHeader();
+    columns->resizeSection(0, 200);
+    columns->moveSection(0, 1);
+    EXPECT_EQ(columns->visualIndex(0), 0);
+    EXPECT_EQ(wiz->grid().Cell(1, 1), "b");
+    EXPECT_EQ(wiz->grid().ColWidth(1), 200);
+    EXPECT_EQ(columns->sectionSize(1), 200);
 
     // Without the header row, row 0 is edited in place like any other.
     const QModelIndex head = wiz->grdTable->gridModel()->index(0, 0);
