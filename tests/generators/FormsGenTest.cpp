@@ -44,7 +44,8 @@ TEST(FormsGen, EveryElementIsBuiltExactly) {
          "<FORM METHOD=\"GET\" ACTION=\"/cgi/x?a=1&b=\"2\"\" ENCTYPE=\"text/plain\">", "", "</FORM>"},
         {"submit with a name", submitButton("SUBMIT", "go"), Send::Pair,
          "<INPUT TYPE=SUBMIT VALUE=\"SUBMIT\" NAME=\"go\">", "", ""},
-        {"blank name is a name", submitButton("", " "), Send::Pair, "<INPUT TYPE=SUBMIT VALUE=\"\" NAME=\" \">", "", ""},
+        {"blank name is a name", submitButton("", " "), Send::Pair, "<INPUT TYPE=SUBMIT VALUE=\"\" NAME=\" \">", "",
+         ""},
         {"size and length differ", textField("q", " a <b> ", 240, 1), Send::Pair,
          "<INPUT TYPE=TEXT NAME=\"q\" VALUE=\" a <b> \" SIZE=\"1\" MAXLENGTH=\"240\">", "", ""},
         {"box lines keep their breaks", textBox("t", {"one", "", "three "}, 1, 240), Send::Split,
@@ -99,12 +100,9 @@ TEST(FormsGen, BoxTextSplitsIntoLines) {
         const char* text;
         std::vector<std::string> lines;
     } cases[] = {
-        {"", {}},
-        {"a", {"a"}},
-        {"a\n", {"a"}},
-        {"a\r\nb", {"a", "b"}},
-        {"\n", {""}},
-        {"a\n\nb\n\n", {"a", "", "b", ""}},
+        {"", {}},           {"a", {"a"}},
+        {"a\n", {"a"}},     {"a\r\nb", {"a", "b"}},
+        {"\n", {""}},       {"a\n\nb\n\n", {"a", "", "b", ""}},
         {" x \r", {" x "}},
     };
     for (const auto& c : cases) EXPECT_EQ(textLines(c.text), c.lines) << c.text;

@@ -18,7 +18,8 @@ bool has(const std::vector<std::string>& lines, const std::string& line) {
 }
 
 // The lines between the first line equal to `from` and the next equal to `to`, both excluded.
-std::vector<std::string> between(const std::vector<std::string>& lines, const std::string& from, const std::string& to) {
+std::vector<std::string> between(const std::vector<std::string>& lines, const std::string& from,
+                                 const std::string& to) {
     auto a = std::find(lines.begin(), lines.end(), from);
     auto b = a == lines.end() ? a : std::find(a + 1, lines.end(), to);
     if (b == lines.end()) return {"<missing " + from + " .. " + to + ">"};

@@ -154,7 +154,9 @@ TEST_F(FormsWizardTest, UpperCaseSettingChangesTheWholeDeclarationButNotTypedLin
     wiz->tAction->setText("http://x.org/cgi");
     wiz->selectPage(TfFormWiz::FormPage);
     wiz->btnToDocClick();
-    EXPECT_EQ(text(doc), "<FORM METHOD=\"POST\" ACTION=\"HTTP://X.ORG/CGI\" ENCTYPE=\"APPLICATION/X-WWW-FORM-URLENCODED\"></FORM>");
+    EXPECT_EQ(
+        text(doc),
+        "<FORM METHOD=\"POST\" ACTION=\"HTTP://X.ORG/CGI\" ENCTYPE=\"APPLICATION/X-WWW-FORM-URLENCODED\"></FORM>");
 
     TTextEditControl& list = newDocument();
     wiz->mSel->setPlainText("small");
@@ -235,9 +237,9 @@ TEST_F(FormsWizardTest, StyleBoxesExcludeEachOtherAndSamplesSelectPages) {
 
     wiz->show();
     const QList<QPair<QWidget*, int>> samples{
-        {wiz->btnFSubmit, TfFormWiz::SubmitPage},   {wiz->btnFRefresh, TfFormWiz::ResetPage},
-        {wiz->btnFText, TfFormWiz::TextLinePage},   {wiz->btnFMulti->viewport(), TfFormWiz::MultiLinePage},
-        {wiz->btnFOpt, TfFormWiz::OptionPage},      {wiz->optList->viewport(), TfFormWiz::SelectPage},
+        {wiz->btnFSubmit, TfFormWiz::SubmitPage},        {wiz->btnFRefresh, TfFormWiz::ResetPage},
+        {wiz->btnFText, TfFormWiz::TextLinePage},        {wiz->btnFMulti->viewport(), TfFormWiz::MultiLinePage},
+        {wiz->btnFOpt, TfFormWiz::OptionPage},           {wiz->optList->viewport(), TfFormWiz::SelectPage},
         {wiz->btnPredefined, TfFormWiz::PredefinedPage}, {wiz->btnFForm, TfFormWiz::FormPage},
     };
     for (const auto& [w, page] : samples) {
