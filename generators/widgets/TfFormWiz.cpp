@@ -123,13 +123,13 @@ QWidget* TfFormWiz::buildPanel() {
         {btnFSelect, SelectPage}, {optList, SelectPage},      {btnPredefined, PredefinedPage}};
     for (const auto& [w, target] : samples) {
         w->setFocusPolicy(Qt::NoFocus);
-        w->setProperty("qmPage", target);
         v->addWidget(w);
         if (auto* b = qobject_cast<QAbstractButton*>(w)) {
             if (auto* pb = qobject_cast<QPushButton*>(b)) pb->setAutoDefault(false);
             connect(b, &QAbstractButton::clicked, this, [this, t = target] { selectPage(t); });
         } else {
-            // Clicks land on the scroll areas' viewports.
+            // The fields and the list take no clicks of their own: the
+            // filter turns a press into the page (on a scroll area's viewport).
             QWidget* surface = w;
             if (auto* area = qobject_cast<QAbstractScrollArea*>(w)) surface = area->viewport();
             surface->setProperty("qmPage", target);

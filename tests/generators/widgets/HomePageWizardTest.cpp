@@ -108,31 +108,14 @@ TEST_F(HomePageWizardTest, FieldsOfEveryPageReachThePage) {
         return int(QDialog::Accepted);
     });
     const std::vector<std::string> got = lines(activeHtmlDocument(*main));
-    const std::vector<std::string> expected{"<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML//EN//3.0\">",
-                                            "<HTML>",
-                                            "<HEAD>",
-                                            "<TITLE>T</TITLE>",
-                                            "</HEAD>",
-                                            "",
-                                            "<BODY BGCOLOR=\"#FFFFFF\" >",
-                                            "",
-                                            "<h1 ALIGN=RIGHT>T</h1>",
-                                            "<h2 ALIGN=RIGHT>S</h2>",
-                                            "<p>",
-                                            "<IMG SRC=\"a\\b.gif\" BORDER=1>",
-                                            "<HR SIZE=2>",
-                                            "<h1>One</h1>",
-                                            "<!-- The text for \"One\" goes here. -->",
-                                            "<P>",
-                                            "<HR SIZE=1>",
-                                            "<ADDRESS>",
-                                            "<STRONG>Street</STRONG><BR>",
-                                            "Town<BR>",
-                                            "</ADDRESS><P>",
-                                            "</BODY>",
-                                            "</HTML>",
-                                            "",
-                                            ""};
+    // clang-format off
+    const std::vector<std::string> expected{
+        "<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML//EN//3.0\">", "<HTML>", "<HEAD>", "<TITLE>T</TITLE>", "</HEAD>", "",
+        "<BODY BGCOLOR=\"#FFFFFF\" >", "", "<h1 ALIGN=RIGHT>T</h1>", "<h2 ALIGN=RIGHT>S</h2>", "<p>",
+        "<IMG SRC=\"a\\b.gif\" BORDER=1>", "<HR SIZE=2>", "<h1>One</h1>", "<!-- The text for \"One\" goes here. -->",
+        "<P>", "<HR SIZE=1>", "<ADDRESS>", "<STRONG>Street</STRONG><BR>", "Town<BR>", "</ADDRESS><P>", "</BODY>",
+        "</HTML>", "", ""};
+    // clang-format on
     EXPECT_EQ(got, expected);
 }
 
