@@ -14,6 +14,9 @@ namespace {
 
 class StoreSubject final : public BenchSubject {
 public:
+    // The undo history a document window keeps (64 MiB, taken as it grows).
+    StoreSubject() { store_.setUndoBufferSize(64u << 20); }
+
     void load(const std::string& path) override
     {
         qm::FileResult r = store_.LoadFromFile(path);
@@ -75,6 +78,8 @@ public:
         if (code != qm::kEditOk)
             throw std::runtime_error(std::string("insert failed: ") + qm::textEditErrorMessage(code));
     }
+
+    void undoOnce() override { store_.undo(); }
 
     std::int64_t undoAll() override
     {
