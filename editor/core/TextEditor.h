@@ -226,9 +226,10 @@ private:
     void typeBytes(std::string_view bytes, bool overwriteChars);
     int overwriteOrInsert(std::string_view bytes, std::int32_t charsToReplace);
     std::int32_t smartTabColumn(LineNum line, DisplayCol dc) const;
-    // countOnly: only count what Replace All would replace (nothing changes).
+    // With undoBytes, nothing changes: Replace All is only counted, and the
+    // undo history it would take is added to *undoBytes.
     int doReplace(std::string_view pattern, std::string_view replacement, unsigned options,
-                  bool countOnly = false);
+                  std::uint64_t* undoBytes = nullptr);
 
     TParagraphStore store_;
     EditorView* view_ = nullptr;
