@@ -129,6 +129,12 @@ int TextEditor::doReplace(std::string_view pattern, std::string_view replacement
     const bool replacing = replaceAll || replaceOne;
     if (replacing && readOnly_) return -1;
     const std::string key = matchCase ? std::string(pattern) : upperCaseForSearch(pattern);
+    // Folding changes letters only: a pattern without any ("<", "</td>")
+    // is found in the text itself, and a long paragraph is not copied.
+    const bool foldText = !matchCase && std::any_of(pattern.begin(), pattern.end(), [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return u >= 0x80 || ((u | 0x20) >= 'a' && (u | 0x20) <= 'z');
+    });
     auto fold = [&](std::string_view t) { return matchCase ? std::string(t) : upperCaseForSearch(t); };
 
     int count = 0;
@@ -163,7 +169,9 @@ int TextEditor::doReplace(std::string_view pattern, std::string_view replacement
     const int step = backwards ? -1 : 1;
     for (ParaNum n = backwards ? to.para : from.para; n >= from.para && n <= to.para; n += step) {
         std::string_view text = store_.paragraphText(n);
-        std::string folded = fold(text);
+        std::string foldedCopy;
+        std::string_view folded = text;
+        if (foldText) folded = foldedCopy = fold(text);
         std::size_t lo = n == from.para ? from.pos.value - 1 : 0;
         std::size_t hi = n == to.para ? to.pos.value - 1 : text.size();
         if (replaceAll && !backwards) {
@@ -209,7 +217,8 @@ int TextEditor::doReplace(std::string_view pattern, std::string_view replacement
             ++count;
             lastEnd = {n, start.pos + static_cast<std::int32_t>(replacement.size())};
             text = store_.paragraphText(n);
-            folded.replace(*hit, len, fold(replacement));
+            if (foldText) folded = foldedCopy.replace(*hit, len, fold(replacement));
+            else folded = text;
             // Go on after the replacement, so a replacement holding the
             // pattern is never searched again.
             if (n == to.para) to.pos += delta;  // the range end moves with the text
