@@ -256,6 +256,11 @@ private:
     bool scrollPastEnd_ = false;
     bool wantEnter_ = true;
     bool wantTab_ = false;
+    // The case-folded bytes of the paragraph searched last, so that searches
+    // one after another in a long line (Grab URLs, Goto) fold it once; any
+    // change of the text drops it.
+    ParaNum foldedPara_{0};
+    std::string foldedText_;
     bool readOnly_ = false;
 };
 

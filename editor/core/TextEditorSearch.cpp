@@ -171,7 +171,15 @@ int TextEditor::doReplace(std::string_view pattern, std::string_view replacement
         std::string_view text = store_.paragraphText(n);
         std::string foldedCopy;
         std::string_view folded = text;
-        if (foldText) folded = foldedCopy = fold(text);
+        if (foldText && !replacing) {
+            if (foldedPara_ != n) {
+                foldedText_ = fold(text);
+                foldedPara_ = n;
+            }
+            folded = foldedText_;
+        } else if (foldText) {
+            folded = foldedCopy = fold(text);
+        }
         std::size_t lo = n == from.para ? from.pos.value - 1 : 0;
         std::size_t hi = n == to.para ? to.pos.value - 1 : text.size();
         if (replaceAll && !backwards) {

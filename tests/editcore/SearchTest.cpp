@@ -206,3 +206,18 @@ TEST(Replace, AllInOnePassEqualsOneMatchAtATime) {
         }
     }
 }
+
+// Searches one after another fold a paragraph once; an edit in between, an
+// undo included, must be seen by the next search.
+TEST(Find, ASearchAfterAnEditSeesTheNewText) {
+    TextEditor ed;
+    edtest::load(ed, "one Two three");
+    ASSERT_TRUE(ed.FindText("two", soWholeText));
+    EXPECT_FALSE(ed.FindText("four", soWholeText));
+    ed.SetCaret(1, 1);
+    edtest::type(ed, "Four ");
+    ASSERT_TRUE(ed.FindText("four", soWholeText));
+    EXPECT_EQ(caret(ed), (Caret{1, 5}));
+    ASSERT_TRUE(ed.Undo());
+    EXPECT_FALSE(ed.FindText("four", soWholeText));
+}
