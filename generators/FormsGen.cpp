@@ -17,8 +17,8 @@ std::string num(int n) { return std::to_string(n); }
 }  // namespace
 
 Element formDeclaration(std::string_view method, std::string_view action, std::string_view mime) {
-    return {Send::Pair, cat({"<FORM METHOD=", method, " ACTION=\"", action, "\" ENCTYPE=\"", mime, "\">"}), {},
-            "</FORM>"};
+    return {
+        Send::Pair, cat({"<FORM METHOD=", method, " ACTION=\"", action, "\" ENCTYPE=\"", mime, "\">"}), {}, "</FORM>"};
 }
 
 Element submitButton(std::string_view caption, std::string_view name) {
@@ -61,9 +61,8 @@ Element optionButton(std::string_view name, std::string_view value, bool checkBo
 Element selectList(std::string_view name, int lines, bool multiple, const std::vector<std::string>& options) {
     std::string body;
     for (const std::string& o : options) body += "<OPTION>" + o;
-    return {Send::Split,
-            cat({"<SELECT NAME=\"", name, "\" SIZE=", num(lines), " ", multiple ? "MULTIPLE " : "", ">"}), body,
-            "</SELECT>"};
+    return {Send::Split, cat({"<SELECT NAME=\"", name, "\" SIZE=", num(lines), " ", multiple ? "MULTIPLE " : "", ">"}),
+            body, "</SELECT>"};
 }
 
 Element predefinedForm(const std::vector<std::string>& lines) {

@@ -13,9 +13,9 @@ namespace formsgen {
 
 // How an element reaches a document.
 enum class Send {
-    Pair,   // start and end as one tag pair (a selection ends up between them)
-    Split,  // start alone, then the body typed at the caret as written, then end alone
-    Direct, // the body alone, typed at the caret as written
+    Pair,    // start and end as one tag pair (a selection ends up between them)
+    Split,   // start alone, then the body typed at the caret as written, then end alone
+    Direct,  // the body alone, typed at the caret as written
 };
 
 struct Element {

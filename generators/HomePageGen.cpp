@@ -15,8 +15,7 @@ std::string slashed(std::string name, bool change) {
 std::string bodyLine(const Fields& f) {
     if (!f.textColour && !f.backgroundColour && !f.useBackgroundImage) return "<BODY>";
     std::string line = "<BODY ";
-    if (f.useBackgroundImage)
-        line += "BACKGROUND=\"" + slashed(f.backgroundImage, f.backgroundSlashes) + "\" ";
+    if (f.useBackgroundImage) line += "BACKGROUND=\"" + slashed(f.backgroundImage, f.backgroundSlashes) + "\" ";
     if (f.backgroundColour) line += "BGCOLOR=\"" + colourCode(f.background) + "\" ";
     if (f.textColour) line += "TEXT=\"" + colourCode(f.foreground) + "\"";
     return line + ">";
@@ -32,8 +31,14 @@ std::string colourCode(int index) {
 }
 
 std::vector<std::string> pageLines(const Fields& f, const User& user, const std::string& date) {
-    std::vector<std::string> out{"<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML//EN//3.0\">", "<HTML>", "<HEAD>",
-                                 "<TITLE>" + f.title + "</TITLE>", "</HEAD>", "", bodyLine(f), ""};
+    std::vector<std::string> out{"<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML//EN//3.0\">",
+                                 "<HTML>",
+                                 "<HEAD>",
+                                 "<TITLE>" + f.title + "</TITLE>",
+                                 "</HEAD>",
+                                 "",
+                                 bodyLine(f),
+                                 ""};
 
     const std::string align = f.align == Align::Left ? "LEFT" : f.align == Align::Centre ? "CENTER" : "RIGHT";
     const std::string image =

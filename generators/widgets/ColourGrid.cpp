@@ -62,8 +62,10 @@ void ColourGrid::mousePressEvent(QMouseEvent* e) {
     const int cell = cellAt(e->position().toPoint());
     if (cell < 0) return;
     current_ = cell;
-    if (e->button() == Qt::LeftButton) setForeground(cell);
-    else if (e->button() == Qt::RightButton) setBackground(cell);
+    if (e->button() == Qt::LeftButton)
+        setForeground(cell);
+    else if (e->button() == Qt::RightButton)
+        setBackground(cell);
     update();
 }
 
@@ -75,8 +77,10 @@ void ColourGrid::keyPressEvent(QKeyEvent* e) {
     case Qt::Key_Up: next = current_ >= kColumns ? current_ - kColumns : current_; break;
     case Qt::Key_Down: next = current_ + kColumns < homepage::kColourCount ? current_ + kColumns : current_; break;
     case Qt::Key_Space:
-        if (e->modifiers() & Qt::ShiftModifier) setBackground(current_);
-        else setForeground(current_);
+        if (e->modifiers() & Qt::ShiftModifier)
+            setBackground(current_);
+        else
+            setForeground(current_);
         return;
     default: QWidget::keyPressEvent(e); return;
     }

@@ -39,22 +39,7 @@ TfFormWiz::SendMode& lastSendMode() {
 
 std::string utf8(const QString& s) { return s.toStdString(); }
 
-std::vector<std::string> boxLines(const QPlainTextEdit* box) {
-    return formsgen::textLines(utf8(box->toPlainText()));
-}
-
-// A page: its widgets top to bottom, then space.
-QWidget* page(QTabWidget* notebook, const QString& name, const QList<QWidget*>& rows) {
-    auto* p = new QWidget(notebook);
-    auto* v = new QVBoxLayout(p);
-    for (QWidget* w : rows) {
-        w->setParent(p);
-        v->addWidget(w);
-    }
-    v->addStretch();
-    notebook->addTab(p, name);
-    return p;
-}
+std::vector<std::string> boxLines(const QPlainTextEdit* box) { return formsgen::textLines(utf8(box->toPlainText())); }
 
 }  // namespace
 
@@ -98,12 +83,16 @@ TfFormWiz::TfFormWiz(TMegaRegistry& settings, QWidget* parent)
     connect(BitBtn1, &QPushButton::clicked, this, &TfFormWiz::LoadTable);
     connect(btnLoadForm, &QPushButton::clicked, this, &TfFormWiz::btnLoadFormClick);
     // Ticking one style unticks the other; both may be off.
-    connect(oOptCB, &QCheckBox::toggled, this, [this](bool on) { if (on) oOptRB->setChecked(false); });
-    connect(oOptRB, &QCheckBox::toggled, this, [this](bool on) { if (on) oOptCB->setChecked(false); });
+    connect(oOptCB, &QCheckBox::toggled, this, [this](bool on) {
+        if (on) oOptRB->setChecked(false);
+    });
+    connect(oOptRB, &QCheckBox::toggled, this, [this](bool on) {
+        if (on) oOptCB->setChecked(false);
+    });
 
     tMethod->setCurrentIndex(0);
-    tAction->setText(QString::fromStdString(
-        settings_.ReadString(kSection, kActionKey, std::string(formsgen::kDefaultActionUrl))));
+    tAction->setText(
+        QString::fromStdString(settings_.ReadString(kSection, kActionKey, std::string(formsgen::kDefaultActionUrl))));
     LoadTable();
 }
 
@@ -129,18 +118,18 @@ QWidget* TfFormWiz::buildPanel() {
     // The picture is clicked, not typed into: the pages are reached by the
     // tab strip (and Ctrl+Tab) from the keyboard.
     const QList<QPair<QWidget*, int>> samples{
-        {btnFForm, FormPage},       {btnFSubmit, SubmitPage},     {btnFRefresh, ResetPage}, {btnFText, TextLinePage},
-        {btnFMulti, MultiLinePage}, {btnFOpt, OptionPage},        {btnFSelect, SelectPage}, {optList, SelectPage},
-        {btnPredefined, PredefinedPage}};
+        {btnFForm, FormPage},     {btnFSubmit, SubmitPage},   {btnFRefresh, ResetPage},
+        {btnFText, TextLinePage}, {btnFMulti, MultiLinePage}, {btnFOpt, OptionPage},
+        {btnFSelect, SelectPage}, {optList, SelectPage},      {btnPredefined, PredefinedPage}};
     for (const auto& [w, target] : samples) {
         w->setFocusPolicy(Qt::NoFocus);
-        w->setProperty("qmPage", target);
         v->addWidget(w);
         if (auto* b = qobject_cast<QAbstractButton*>(w)) {
             if (auto* pb = qobject_cast<QPushButton*>(b)) pb->setAutoDefault(false);
             connect(b, &QAbstractButton::clicked, this, [this, t = target] { selectPage(t); });
         } else {
-            // Clicks land on the scroll areas' viewports.
+            // The fields and the list take no clicks of their own: the
+            // filter turns a press into the page (on a scroll area's viewport).
             QWidget* surface = w;
             if (auto* area = qobject_cast<QAbstractScrollArea*>(w)) surface = area->viewport();
             surface->setProperty("qmPage", target);
@@ -159,9 +148,10 @@ void TfFormWiz::buildPages() {
     for (std::string_view m : formsgen::kMethods) tMethod->addItem(QString::fromLatin1(m.data(), qsizetype(m.size())));
     tAction = lineEdit("tAction", QString(), nb);
     tMime = lineEdit("tMime", QString::fromLatin1(formsgen::kDefaultMime.data()), nb);
-    page(Notebook1, QStringLiteral("Form"),
-         {label(QStringLiteral("Method"), nb, tMethod), tMethod, label(QStringLiteral("Action (URL to activate)"), nb, tAction),
-          tAction, label(QStringLiteral("Mime type"), nb, tMime), tMime});
+    addPage(Notebook1, QStringLiteral("Form"), new QWidget(nb),
+            {label(QStringLiteral("Method"), nb, tMethod), tMethod,
+             label(QStringLiteral("Action (URL to activate)"), nb, tAction), tAction,
+             label(QStringLiteral("Mime type"), nb, tMime), tMime});
     // Submit
     tSubValue = lineEdit("tSubValue", QStringLiteral("SUBMIT"), nb);
     tSubName = lineEdit("tSubName", QString(), nb);
@@ -170,30 +160,33 @@ void TfFormWiz::buildPages() {
                                               "name and value pair to the submitted data. "),
                                nb);
     submitNote->setWordWrap(true);
-    page(Notebook1, QStringLiteral("Submit"),
-         {label(QStringLiteral("Caption"), nb, tSubValue), tSubValue, label(QStringLiteral("Name (optional)"), nb, tSubName),
-          tSubName, submitNote});
+    addPage(Notebook1, QStringLiteral("Submit"), new QWidget(nb),
+            {label(QStringLiteral("Caption"), nb, tSubValue), tSubValue,
+             label(QStringLiteral("Name (optional)"), nb, tSubName), tSubName, submitNote});
     // Reset
     tResetValue = lineEdit("tResetValue", QStringLiteral("RESET"), nb);
-    page(Notebook1, QStringLiteral("Reset"), {label(QStringLiteral("Caption"), nb, tResetValue), tResetValue});
+    addPage(Notebook1, QStringLiteral("Reset"), new QWidget(nb),
+            {label(QStringLiteral("Caption"), nb, tResetValue), tResetValue});
     // TextLine
     tTextName = lineEdit("tTextName", QStringLiteral("NAME"), nb);
     tTextDefault = lineEdit("tTextDefault", QString(), nb);
     sTextMax = spinBox("sTextMax", 50, 1, kMaxNumber, nb);
     sTextSize = spinBox("sTextSize", 50, 1, kMaxNumber, nb);
-    page(Notebook1, QStringLiteral("TextLine"),
-         {label(QStringLiteral("Name"), nb, tTextName), tTextName, label(QStringLiteral("Default Text (optional)"), nb, tTextDefault),
-          tTextDefault, label(QStringLiteral("Maximum Length"), nb, sTextMax), sTextMax,
-          label(QStringLiteral("Size of Input Box"), nb, sTextSize), sTextSize});
+    addPage(Notebook1, QStringLiteral("TextLine"), new QWidget(nb),
+            {label(QStringLiteral("Name"), nb, tTextName), tTextName,
+             label(QStringLiteral("Default Text (optional)"), nb, tTextDefault), tTextDefault,
+             label(QStringLiteral("Maximum Length"), nb, sTextMax), sTextMax,
+             label(QStringLiteral("Size of Input Box"), nb, sTextSize), sTextSize});
     // MultiLine
     tMultiName = lineEdit("tMultiName", QStringLiteral("NAME"), nb);
     mMultiText = textBox("mMultiText", QString(), nb);
     oMultiLines = spinBox("oMultiLines", 3, 1, kMaxNumber, nb);
     oMultiSize = spinBox("oMultiSize", 50, 1, kMaxNumber, nb);
-    page(Notebook1, QStringLiteral("MultiLine"),
-         {label(QStringLiteral("Name"), nb, tMultiName), tMultiName, label(QStringLiteral("Default Text (optional)"), nb, mMultiText),
-          mMultiText, label(QStringLiteral("No of Lines"), nb, oMultiLines), oMultiLines,
-          label(QStringLiteral("Width of Input Box"), nb, oMultiSize), oMultiSize});
+    addPage(Notebook1, QStringLiteral("MultiLine"), new QWidget(nb),
+            {label(QStringLiteral("Name"), nb, tMultiName), tMultiName,
+             label(QStringLiteral("Default Text (optional)"), nb, mMultiText), mMultiText,
+             label(QStringLiteral("No of Lines"), nb, oMultiLines), oMultiLines,
+             label(QStringLiteral("Width of Input Box"), nb, oMultiSize), oMultiSize});
     // Option
     tOptText = lineEdit("tOptText", QStringLiteral("NAME"), nb);
     tOptRetVal = lineEdit("tOptRetVal", QString(), nb);
@@ -212,9 +205,10 @@ void TfFormWiz::buildPages() {
     btnLeft->setChecked(true);
     auto* alignRow = new QHBoxLayout(alignment);
     for (QRadioButton* b : {btnLeft, btnCentre, btnRight}) alignRow->addWidget(b);
-    page(Notebook1, QStringLiteral("Option"),
-         {label(QStringLiteral("Name"), nb, tOptText), tOptText,
-          label(QStringLiteral("Value to Return on Submit (optional)"), nb, tOptRetVal), tOptRetVal, style, alignment});
+    addPage(
+        Notebook1, QStringLiteral("Option"), new QWidget(nb),
+        {label(QStringLiteral("Name"), nb, tOptText), tOptText,
+         label(QStringLiteral("Value to Return on Submit (optional)"), nb, tOptRetVal), tOptRetVal, style, alignment});
     // Select
     tSelName = lineEdit("tSelName", QStringLiteral("NAME"), nb);
     oSelLines = spinBox("oSelLines", 1, 1, kMaxNumber, nb);
@@ -225,16 +219,16 @@ void TfFormWiz::buildPages() {
                                               "the Number of Lines is set to 1."),
                                nb);
     selectHint->setWordWrap(true);
-    page(Notebook1, QStringLiteral("Select"),
-         {label(QStringLiteral("Name"), nb, tSelName), tSelName, label(QStringLiteral("No of Lines"), nb, oSelLines), oSelLines,
-          oSelMulti, label(QStringLiteral("Enter the options in the box below (1 per line)"), nb, mSel), mSel,
-          selectHint});
+    addPage(Notebook1, QStringLiteral("Select"), new QWidget(nb),
+            {label(QStringLiteral("Name"), nb, tSelName), tSelName, label(QStringLiteral("No of Lines"), nb, oSelLines),
+             oSelLines, oSelMulti, label(QStringLiteral("Enter the options in the box below (1 per line)"), nb, mSel),
+             mSel, selectHint});
     // Predefined
     mSample = textBox("mSample", QString(), nb);
     btnSampleQuest = button("btnSampleQuest", QStringLiteral("Sample Questionnaire"), nb);
     BitBtn1 = button("BitBtn1", QStringLiteral("Watch this space for more samples"), nb);
     btnLoadForm = button("btnLoadForm", QStringLiteral("Load a Form Definition from disk"), nb);
-    page(Notebook1, QStringLiteral("Predefined"), {mSample, btnSampleQuest, BitBtn1, btnLoadForm});
+    addPage(Notebook1, QStringLiteral("Predefined"), new QWidget(nb), {mSample, btnSampleQuest, BitBtn1, btnLoadForm});
 }
 
 void TfFormWiz::selectPage(int index) { Notebook1->setCurrentIndex(index); }
@@ -264,9 +258,11 @@ formsgen::Element TfFormWiz::currentElement() const {
     case ResetPage: return resetButton(utf8(tResetValue->text()));
     case TextLinePage:
         return textField(utf8(tTextName->text()), utf8(tTextDefault->text()), sTextMax->value(), sTextSize->value());
-    case MultiLinePage: return textBox(utf8(tMultiName->text()), boxLines(mMultiText), oMultiLines->value(), oMultiSize->value());
+    case MultiLinePage:
+        return textBox(utf8(tMultiName->text()), boxLines(mMultiText), oMultiLines->value(), oMultiSize->value());
     case OptionPage: return optionButton(utf8(tOptText->text()), utf8(tOptRetVal->text()), oOptCB->isChecked(), align);
-    case SelectPage: return selectList(utf8(tSelName->text()), oSelLines->value(), oSelMulti->isChecked(), boxLines(mSel));
+    case SelectPage:
+        return selectList(utf8(tSelName->text()), oSelLines->value(), oSelMulti->isChecked(), boxLines(mSel));
     default: return predefinedForm(boxLines(mSample));
     }
 }

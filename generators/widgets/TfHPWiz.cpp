@@ -12,6 +12,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <array>
 
 #include "ColourGrid.h"
 #include "FormsGen.h"
@@ -50,7 +51,9 @@ QString joined(const std::vector<std::string>& lines) {
     return out.join(QLatin1Char('\n'));
 }
 
-std::vector<std::string> linesOf(const QPlainTextEdit* box) { return formsgen::textLines(box->toPlainText().toStdString()); }
+std::vector<std::string> linesOf(const QPlainTextEdit* box) {
+    return formsgen::textLines(box->toPlainText().toStdString());
+}
 
 QCheckBox* checkBox(const char* name, const QString& caption, bool on, QWidget* parent) {
     auto* c = new QCheckBox(caption, parent);
@@ -63,24 +66,6 @@ QRadioButton* radio(const char* name, const QString& caption, QWidget* parent) {
     auto* r = new QRadioButton(caption, parent);
     r->setObjectName(QString::fromLatin1(name));
     return r;
-}
-
-// A page: its rows top to bottom (widgets or layouts), then space.
-void addPage(QTabWidget* notebook, const QString& name, QWidget* page, const QList<QObject*>& rows) {
-    auto* v = new QVBoxLayout(page);
-    for (QObject* o : rows) {
-        if (auto* w = qobject_cast<QWidget*>(o)) v->addWidget(w);
-        else if (auto* l = qobject_cast<QLayout*>(o)) v->addLayout(l);
-    }
-    v->addStretch();
-    notebook->addTab(page, name);
-}
-
-QHBoxLayout* row(const QList<QWidget*>& widgets) {
-    auto* h = new QHBoxLayout;
-    for (QWidget* w : widgets) h->addWidget(w);
-    h->addStretch();
-    return h;
 }
 
 }  // namespace
@@ -113,12 +98,19 @@ TfHPWiz::TfHPWiz(QWidget* parent) : QDialog(parent), Prefs("quilopt.ini", "HP Wi
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(HelpBtn, &QPushButton::clicked, this, &TfHPWiz::HelpBtnClick);
-    connect(btnBrowse2, &QPushButton::clicked, this, [this] { browseImage(txtIM); });
-    connect(btnBrowse, &QPushButton::clicked, this, [this] { browseImage(txtImageName); });
-    connect(btnUC, &QPushButton::clicked, this, [this] { txtIM->setText(txtIM->text().toUpper()); });
-    connect(btnLC, &QPushButton::clicked, this, [this] { txtIM->setText(txtIM->text().toLower()); });
-    connect(btnUpper, &QPushButton::clicked, this, [this] { txtImageName->setText(txtImageName->text().toUpper()); });
-    connect(btnLower, &QPushButton::clicked, this, [this] { txtImageName->setText(txtImageName->text().toLower()); });
+}
+
+TfHPWiz::ImageName TfHPWiz::imageName(const std::array<const char*, 5>& names, const QString& text, bool slashes,
+                                      QWidget* page) {
+    ImageName n{lineEdit(names[0], text, page), button(names[1], QStringLiteral("&Browse ..."), page),
+                button(names[2], QStringLiteral("&Upper Case"), page),
+                button(names[3], QStringLiteral("&Lower Case"), page),
+                checkBox(names[4], QStringLiteral("Change \"\\\" to \"/\""), slashes, page)};
+    QLineEdit* field = n.name;
+    connect(n.browse, &QPushButton::clicked, this, [this, field] { browseImage(field); });
+    connect(n.upper, &QPushButton::clicked, this, [field] { field->setText(field->text().toUpper()); });
+    connect(n.lower, &QPushButton::clicked, this, [field] { field->setText(field->text().toLower()); });
+    return n;
 }
 
 void TfHPWiz::buildPages() {
@@ -147,12 +139,15 @@ void TfHPWiz::buildPages() {
              alignment});
 
     auto* image = new QWidget(nb);
-    optIncImage = checkBox("optIncImage", QStringLiteral("Include an Image in your Home Page Header"), d.includeImage, image);
-    txtIM = lineEdit("txtIM", qs(d.headerImage), image);
-    btnBrowse2 = button("btnBrowse2", QStringLiteral("&Browse ..."), image);
-    btnUC = button("btnUC", QStringLiteral("&Upper Case"), image);
-    btnLC = button("btnLC", QStringLiteral("&Lower Case"), image);
-    optSlash2 = checkBox("optSlash2", QStringLiteral("Change \"\\\" to \"/\""), d.headerSlashes, image);
+    optIncImage =
+        checkBox("optIncImage", QStringLiteral("Include an Image in your Home Page Header"), d.includeImage, image);
+    const ImageName header =
+        imageName({"txtIM", "btnBrowse2", "btnUC", "btnLC", "optSlash2"}, qs(d.headerImage), d.headerSlashes, image);
+    txtIM = header.name;
+    btnBrowse2 = header.browse;
+    btnUC = header.upper;
+    btnLC = header.lower;
+    optSlash2 = header.slashes;
     spnBorder = spinBox("spnBorder", d.border, 0, homepage::kMaxBorder, image);
     spnBorder->setToolTip(QStringLiteral("Set Border Size"));
     auto* position = new QGroupBox(image);
@@ -196,12 +191,15 @@ void TfHPWiz::buildPages() {
     grdColor->setToolTip(QStringLiteral("Left button: text colour. Right button: background colour."));
     optFColor = checkBox("optFColor", QStringLiteral("Set Text Colour"), d.textColour, appearance);
     optBColor = checkBox("optBColor", QStringLiteral("Set Background Colour"), d.backgroundColour, appearance);
-    optUseBGImage = checkBox("optUseBGImage", QStringLiteral("Use a Background Image"), d.useBackgroundImage, appearance);
-    txtImageName = lineEdit("txtImageName", qs(d.backgroundImage), appearance);
-    btnBrowse = button("btnBrowse", QStringLiteral("&Browse ..."), appearance);
-    btnUpper = button("btnUpper", QStringLiteral("&Upper Case"), appearance);
-    btnLower = button("btnLower", QStringLiteral("&Lower Case"), appearance);
-    chkslash = checkBox("chkslash", QStringLiteral("Change \"\\\" to \"/\""), d.backgroundSlashes, appearance);
+    optUseBGImage =
+        checkBox("optUseBGImage", QStringLiteral("Use a Background Image"), d.useBackgroundImage, appearance);
+    const ImageName background = imageName({"txtImageName", "btnBrowse", "btnUpper", "btnLower", "chkslash"},
+                                           qs(d.backgroundImage), d.backgroundSlashes, appearance);
+    txtImageName = background.name;
+    btnBrowse = background.browse;
+    btnUpper = background.upper;
+    btnLower = background.lower;
+    chkslash = background.slashes;
     addPage(Notebook, QStringLiteral("&Appearance"), appearance,
             {grdColor, row({optFColor, optBColor}), optUseBGImage, txtImageName, row({btnBrowse, btnUpper, btnLower}),
              chkslash});
@@ -212,7 +210,7 @@ homepage::Fields TfHPWiz::fields() const {
     f.title = tTitle->text().toStdString();
     f.subTitle = tSubTitle->text().toStdString();
     f.welcome = optWelcome->isChecked();
-    f.align = btnCentre->isChecked() ? homepage::Align::Centre
+    f.align = btnCentre->isChecked()  ? homepage::Align::Centre
               : btnRight->isChecked() ? homepage::Align::Right
                                       : homepage::Align::Left;
     f.headerImage = txtIM->text().toStdString();
@@ -238,8 +236,9 @@ homepage::Fields TfHPWiz::fields() const {
 
 void TfHPWiz::browseImage(QLineEdit* field) {
     Prompter::FileRequest request;
-    request.filter = QStringLiteral("Graphics Files|*.gif;*.jpg|GIF Files (*.gif)|*.gif|JPEG Files (*.jpg)|*.jpg|"
-                                    "All Files (*.*)|*.*");
+    request.filter = QStringLiteral(
+        "Graphics Files|*.gif;*.jpg|GIF Files (*.gif)|*.gif|JPEG Files (*.jpg)|*.jpg|"
+        "All Files (*.*)|*.*");
     request.defaultExt = QStringLiteral("gif");
     const QStringList files = Prompter::current().openFiles(request);
     if (!files.isEmpty()) field->setText(files.first());

@@ -5,6 +5,7 @@
 // within a run; only the placement (Prefs) outlives it.
 
 #include <QDialog>
+#include <array>
 
 #include "HomePageGen.h"
 #include "TBag.h"
@@ -78,6 +79,16 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
+    // The image-name controls of a page: the name, "&Browse ...", "&Upper
+    // Case", "&Lower Case" (all acting on the name) and the slash option.
+    struct ImageName {
+        QLineEdit* name;
+        QPushButton* browse;
+        QPushButton* upper;
+        QPushButton* lower;
+        QCheckBox* slashes;
+    };
+    ImageName imageName(const std::array<const char*, 5>& names, const QString& text, bool slashes, QWidget* page);
     void buildPages();
     TBag Prefs;
 };

@@ -1,5 +1,6 @@
 #include "WizardParts.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -7,6 +8,7 @@
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include "TBag.h"
@@ -47,6 +49,25 @@ QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
     b->setObjectName(QString::fromLatin1(name));
     b->setAutoDefault(false);
     return b;
+}
+
+void addPage(QTabWidget* notebook, const QString& name, QWidget* page, const QList<QObject*>& rows) {
+    auto* v = new QVBoxLayout(page);
+    for (QObject* o : rows) {
+        if (auto* w = qobject_cast<QWidget*>(o))
+            v->addWidget(w);
+        else if (auto* l = qobject_cast<QLayout*>(o))
+            v->addLayout(l);
+    }
+    v->addStretch();
+    notebook->addTab(page, name);
+}
+
+QHBoxLayout* row(const QList<QWidget*>& widgets) {
+    auto* h = new QHBoxLayout;
+    for (QWidget* w : widgets) h->addWidget(w);
+    h->addStretch();
+    return h;
 }
 
 void focusFirstField(QWidget* page) {

@@ -3,9 +3,12 @@
 // their text as written (never as markup), and the placement kept in a
 // dialog's Prefs bag.
 
+#include <QList>
 #include <QString>
 
+class QHBoxLayout;
 class QLabel;
+class QObject;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -23,6 +26,12 @@ QSpinBox* spinBox(const char* name, int value, int min, int max, QWidget* parent
 QPlainTextEdit* textBox(const char* name, const QString& text, QWidget* parent);
 // A button that is never the default: Enter in a field goes to the dialog's default button.
 QPushButton* button(const char* name, const QString& caption, QWidget* parent);
+
+// Adds `page` to the notebook under `name`, holding the rows (widgets or
+// layouts) top to bottom, then space.
+void addPage(QTabWidget* notebook, const QString& name, QWidget* page, const QList<QObject*>& rows);
+// Widgets side by side, then space.
+QHBoxLayout* row(const QList<QWidget*>& widgets);
 
 // Gives the focus to the first field of a page (in tab order) unless a
 // widget of the page, or the tab strip the user is moving along, has it.
