@@ -73,16 +73,17 @@ bool saveUnderNewName(TmdiMain& main, TfHTML* doc) {
 
 int newDocumentCount() { return newDocuments; }
 
-TfHTML* createUntitledDocument(TmdiMain& main) {
+TfHTML* newUntitledDocument(TmdiMain& main) {
     TfHTML* doc = TfHTML::create(main);
     ++newDocuments;
     doc->setCaption(QStringLiteral("New HTML Document ") + QString::number(newDocuments));
+    doc->useNewDocumentLineEnds();
     return doc;
 }
 
 TfHTML* FileNew(TmdiMain& main) {
     status(main, QStringLiteral("Created a New HTML Document ..."));
-    TfHTML* doc = createUntitledDocument(main);
+    TfHTML* doc = newUntitledDocument(main);
     const std::filesystem::path tpl = paths::dataFile("standard.tpl");
     std::error_code ec;
     if (std::filesystem::exists(tpl, ec)) {

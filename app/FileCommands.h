@@ -12,11 +12,12 @@ class TmdiMain;
 // The run-wide counter of new documents: 0 at start, one more per FileNew.
 int newDocumentCount();
 
-// A new, empty document window captioned "New HTML Document <n>" with the
-// next number of the counter (new documents and templates share it).
-TfHTML* createUntitledDocument(TmdiMain& main);
 // A new untitled document from the default template standard.tpl.
 TfHTML* FileNew(TmdiMain& main);
+// A new, empty document window captioned "New HTML Document <n>" with the
+// next number of the counter (new documents, templates and the home page
+// wizard share it), with the line ends chosen for new documents.
+TfHTML* newUntitledDocument(TmdiMain& main);
 void FileOpen(TmdiMain& main);
 void FileSave(TmdiMain& main);
 void FileSaveAs(TmdiMain& main);

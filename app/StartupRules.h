@@ -16,8 +16,6 @@ std::optional<std::filesystem::path> startupDirectory(const std::string& stored)
 // whether its menu item is enabled.
 std::filesystem::path imageToolsProgram();
 
-// The user name shown when none is stored.
-inline constexpr const char* kPlaceholderUserName = "Quillmar User";
 // The "Author" written at exit.
 inline constexpr const char* kAuthor = "The Quillmar Developers";
 inline constexpr const char* kAppTitle = "Quillmar Pro 32 HTML Editor";

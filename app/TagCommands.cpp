@@ -6,6 +6,7 @@
 
 #include "CommandTable.h"
 #include "Navigation.h"
+#include "OptionsRules.h"
 #include "StartupRules.h"
 #include "TMegaRegistry.h"
 #include "TextTools.h"
@@ -50,8 +51,8 @@ UserDetails readUserDetails(TmdiMain& main) {
     auto read = [&](const char* key, const char* placeholder) {
         return QString::fromStdString(ini.ReadString("Application Header", key, placeholder));
     };
-    return {read("User Name", startup::kPlaceholderUserName), read("EMail", "your.name@your.domain"),
-            read("Home Page", "http://your.home.page/"), read("Organisation", "Your Organisation")};
+    return {read("User Name", options::kPlaceholderUserName), read("EMail", options::kPlaceholderEmail),
+            read("Home Page", options::kPlaceholderHomePage), read("Organisation", options::kPlaceholderOrganisation)};
 }
 
 QString lastUpdatedDate(const QDateTime& when) {

@@ -9,7 +9,7 @@
 #include "TmdiMain.h"
 
 TfHTML* NewDocumentFromTemplate(TmdiMain& main, const std::vector<std::string>& lines) {
-    TfHTML* doc = createUntitledDocument(main);
+    TfHTML* doc = newUntitledDocument(main);
     doc->bringToFront();
     main.TabsUpdate(doc->caption());
     main.SelectTabName(doc->caption());

@@ -29,6 +29,7 @@
 #include "Help.h"
 #include "Launcher.h"
 #include "ModalRunner.h"
+#include "OptionsRules.h"
 #include "Paths.h"
 #include "Sound.h"
 #include "StartupRules.h"
@@ -744,7 +745,7 @@ void TmdiMain::GetCommandLine() {
     // Each step runs on its own, so one failing step does not cancel the rest.
     dispatch([] { HelpSystem::current().setHelpFile(QStringLiteral("quillmar.hlp")); });
     userName_ = QString::fromStdString(
-        iniControl_->ReadString(kHeader, "User Name", startup::kPlaceholderUserName));
+        iniControl_->ReadString(kHeader, "User Name", options::kPlaceholderUserName));
     // The settings, the first document and the command-line files load while
     // the splash shows, so the user does not wait twice; they run after it
     // when it closed before its first turn of events.

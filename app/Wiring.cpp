@@ -2,6 +2,10 @@
 
 #include "DocumentCommands.h"
 #include "FileCommands.h"
+#include "FormsWizardCommands.h"
+#include "HomePageCommands.h"
+#include "TableWizardCommands.h"
+#include "OptionsCommands.h"
 #include "ProjectCommands.h"
 #include "TagCommands.h"
 #include "TemplateCommands.h"
@@ -11,6 +15,10 @@ void installAllCommands(TmdiMain& main) {
     installDocumentCommands(main);
     installFileCommands(main);
     installTagCommands(main);
+    installTableWizardCommands(main);
+    installFormsWizardCommands(main);
+    installHomePageCommands(main);
+    installOptionsCommands(main);
     installTemplateCommands(main);
     installProjectCommands(main);
 }
