@@ -3,6 +3,7 @@
 #include "DocumentCommands.h"
 #include "FileCommands.h"
 #include "MacroCommands.h"
+#include "PluginCommands.h"
 #include "TagCommands.h"
 #include "TmdiMain.h"
 
@@ -11,4 +12,5 @@ void installAllCommands(TmdiMain& main) {
     installFileCommands(main);
     installTagCommands(main);
     installMacroCommands(main);
+    installPluginCommands(main);
 }
