@@ -92,8 +92,14 @@ void installMacroCommands(TmdiMain& main) {
     auto* pick = new TfAddMac(w);
     pick->insertKey = [w](const QString& key) { InsertTag(*w, key, QString()); };
     pick->setDragKey = [](const QString& key) { setLastTagPair(key, QString()); };
-    w->setHandler("DefineMacros1Click", [define] { runModal(*define); });
+    // The pick list reads the files each time it is shown; a list already
+    // open is refreshed when asked for again and after the macros are saved.
+    w->setHandler("DefineMacros1Click", [define, pick] {
+        runModal(*define);
+        if (pick->isVisible()) pick->LoadMacs();
+    });
     w->setHandler("Macro1Click", [pick] {
+        if (pick->isVisible()) pick->LoadMacs();
         pick->show();
         pick->raise();
     });
