@@ -8,8 +8,8 @@
 
 #include "DocumentFixture.h"
 #include "EditPositions.h"
-#include "FileCommands.h"
 #include "Paths.h"
+#include "PickListSupport.h"
 #include "TTextEditControl.h"
 #include "TagInsertion.h"
 #include "TfAddMac.h"
@@ -30,20 +30,8 @@ protected:
         std::filesystem::remove(paths::dataFile("system.mcr"));
         DocumentTest::TearDown();
     }
-    TfHTML* document(const std::string& text) {
-        TfHTML* doc = FileNew(*main);
-        doc->txtHTML()->ClearAll();
-        doc->txtHTML()->InsertText(std::string_view(text));
-        doc->txtHTML()->SetCaret(1, 1);
-        return doc;
-    }
+    TfHTML* document(const std::string& text) { return picktest::documentWith(*main, text); }
     static void writeData(const char* name, const std::string& bytes) { qmtest::writeFile(paths::dataFile(name), bytes); }
-    // The keys of a list, "|" between them.
-    static std::string keys(const QTreeWidget* list) {
-        QStringList out;
-        for (int i = 0; i < list->topLevelItemCount(); ++i) out << list->topLevelItem(i)->text(0);
-        return out.join(u'|').toStdString();
-    }
     std::string shown() const { return prompter->texts().join(u'|').toStdString(); }
     std::unique_ptr<TmdiMain> main;
 };
@@ -99,7 +87,7 @@ TEST_F(MacroWindowsTest, PickListListsUserThenSystemAndInsertsOrArmsTheKey) {
     auto* pick = main->findChild<TfAddMac*>();
     ASSERT_TRUE(pick && pick->isVisible());
     EXPECT_TRUE(pick->keepOnTop());
-    EXPECT_EQ(keys(pick->lMac), "[ORG]|[HURL]|[QUIL]");
+    EXPECT_EQ(picktest::firstColumn(pick->lMac), "[ORG]|[HURL]|[QUIL]");
     EXPECT_EQ(pick->lMac->topLevelItem(0)->text(1), "Acme");
 
     pick->AddMac();  // nothing selected: nothing happens
@@ -125,8 +113,8 @@ TEST_F(MacroWindowsTest, DefinitionDialogAddsRemovesSavesAndCancels) {
     auto* dlg = main->findChild<TfMacros*>();
     ASSERT_TRUE(dlg);
     dlg->show();
-    EXPECT_EQ(keys(dlg->lstUserMacros), "[ORG]");
-    EXPECT_EQ(keys(dlg->lstSystemMacros), "[HURL]");
+    EXPECT_EQ(picktest::firstColumn(dlg->lstUserMacros), "[ORG]");
+    EXPECT_EQ(picktest::firstColumn(dlg->lstSystemMacros), "[HURL]");
 
     QTest::keyClicks(dlg->txtMacro, "sig-nature-long");
     EXPECT_EQ(dlg->txtMacro->text(), "SIG-NATURE-L");
@@ -145,7 +133,7 @@ TEST_F(MacroWindowsTest, DefinitionDialogAddsRemovesSavesAndCancels) {
     dlg->cmdClose->click();
     EXPECT_EQ(qmtest::readFile(paths::dataFile("user.mcr")), "[SIG-NATURE-L]\tBest, A\r\n");
     dlg->show();
-    EXPECT_EQ(keys(dlg->lstUserMacros), "[SIG-NATURE-L]");
+    EXPECT_EQ(picktest::firstColumn(dlg->lstUserMacros), "[SIG-NATURE-L]");
     dlg->close();
 }
 

@@ -8,8 +8,8 @@
 
 #include "DocumentFixture.h"
 #include "EditPositions.h"
-#include "FileCommands.h"
 #include "Paths.h"
+#include "PickListSupport.h"
 #include "TTextEditControl.h"
 #include "TagInsertion.h"
 #include "TfHTML.h"
@@ -36,19 +36,7 @@ protected:
         for (const std::string& name : plugins::findPluginFiles(paths::dataDir().string()))
             std::filesystem::remove(paths::dataFile(name));
     }
-    TfHTML* document(const std::string& text) {
-        TfHTML* doc = FileNew(*main);
-        doc->txtHTML()->ClearAll();
-        doc->txtHTML()->InsertText(std::string_view(text));
-        doc->txtHTML()->SetCaret(1, 1);
-        return doc;
-    }
-    // The descriptions, "|" between them.
-    std::string commands() const {
-        QStringList out;
-        for (int i = 0; i < win->lPlug->topLevelItemCount(); ++i) out << win->lPlug->topLevelItem(i)->text(0);
-        return out.join(u'|').toStdString();
-    }
+    TfHTML* document(const std::string& text) { return picktest::documentWith(*main, text); }
     std::string files() const {
         QStringList out;
         for (int i = 0; i < win->lstPFiles->count(); ++i) out << win->lstPFiles->itemText(i);
@@ -99,7 +87,7 @@ TEST_F(PluginWindowTest, FilesAreListedSortedAndACommandWrapsTheSelection) {
     EXPECT_EQ(files(), "a.plg|b.plg|c.plg");
     win->lstPFiles->setCurrentText("c.plg");
     emit win->lstPFiles->activated(win->lstPFiles->currentIndex());
-    EXPECT_EQ(commands(), "Bold|bold|Italic");
+    EXPECT_EQ(picktest::firstColumn(win->lPlug), "Bold|bold|Italic");
 
     TfHTML* doc = document("a word b");
     editpos::select(*doc->txtHTML(), {qm::ParaNum(1), qm::ParaPos(3)}, {qm::ParaNum(1), qm::ParaPos(7)});
@@ -111,7 +99,7 @@ TEST_F(PluginWindowTest, FilesAreListedSortedAndACommandWrapsTheSelection) {
 TEST_F(PluginWindowTest, AFileThatCannotBeReadEmptiesTheList) {
     qmtest::writeFile(paths::dataFile("gone.plg"), "Break\t<BR>\r\n");
     win->btnRefresh->click();
-    EXPECT_EQ(commands(), "Break");
+    EXPECT_EQ(picktest::firstColumn(win->lPlug), "Break");
     std::filesystem::remove(paths::dataFile("gone.plg"));
     win->GetCommands();
     EXPECT_EQ(win->lPlug->topLevelItemCount(), 0);
