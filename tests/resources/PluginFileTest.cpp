@@ -43,15 +43,6 @@ TEST(PluginCommand, SamplesAreTheElevenBackgrounds) {
     const plugins::Command simple = plugins::splitCommand(samples[10]);
     EXPECT_EQ(simple.start, "<BODY BACKGROUND=\"");
     EXPECT_EQ(simple.end, "\">");
-    plugins::Lines sorted = samples;
-    plugins::sortLines(sorted);
-    EXPECT_EQ(sorted, samples);  // already in list order
-}
-
-TEST(PluginFile, SortsWithoutCaseKeepingDuplicates) {
-    plugins::Lines lines = {"b\t2", "A\t1", "a\t1", "B\t0", "a\t1"};
-    plugins::sortLines(lines);
-    EXPECT_EQ(lines, (plugins::Lines{"A\t1", "a\t1", "a\t1", "B\t0", "b\t2"}));
 }
 
 TEST(PluginFile, FolderScanListsSortedAndShowsTheFirstFound) {

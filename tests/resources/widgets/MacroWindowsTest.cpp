@@ -70,15 +70,6 @@ TEST_F(MacroWindowsTest, WithoutUserMacrosTheErrorShowsAndSystemMacrosStillExpan
     EXPECT_EQ(textOf(doc), "<A HREF=\"index.html\"></A>");
 }
 
-TEST_F(MacroWindowsTest, NothingFoundLeavesTheDocumentUnmodified) {
-    writeData("user.mcr", "");
-    TfHTML* doc = document("no keys");
-    doc->txtHTML()->setModified(false);
-    main->runCommand("ExpandMacrosNow1Click");
-    EXPECT_EQ(shown(), "No Macros found !");
-    EXPECT_FALSE(doc->txtHTML()->Modified());
-}
-
 TEST_F(MacroWindowsTest, PickListListsUserThenSystemAndInsertsOrArmsTheKey) {
     writeData("user.mcr", "[ORG]\tAcme\r\n");
     writeData("system.mcr", "[HURL]\tlink\r\n[QUIL]\tname\r\n");
