@@ -7,6 +7,8 @@
 #include "TableWizardCommands.h"
 #include "OptionsCommands.h"
 #include "ProjectCommands.h"
+#include "MacroCommands.h"
+#include "PluginCommands.h"
 #include "TagCommands.h"
 #include "TemplateCommands.h"
 #include "TmdiMain.h"
@@ -21,4 +23,6 @@ void installAllCommands(TmdiMain& main) {
     installOptionsCommands(main);
     installTemplateCommands(main);
     installProjectCommands(main);
+    installMacroCommands(main);
+    installPluginCommands(main);
 }
