@@ -14,14 +14,11 @@ mkdir -p "$XDG_CONFIG_HOME/quillmar"
 printf '[System]\r\nOpen Template=0\r\n' >"$XDG_CONFIG_HOME/quillmar/QUILLMAR.INI"
 PAGE="$WORK/page.htm"
 printf 'X\r\n' >"$PAGE"
-startProgram "$PAGE"
+KEEP_TIP=1 startProgram "$PAGE"
 
-TIP="$(window '^Tip of the day$')" || fail "no tip of the day at start-up"
 sleep 0.3
 shot tip
-xdotool windowfocus --sync "$TIP" key Return
-for _ in $(seq 50); do xdotool search --onlyvisible --name '^Tip of the day$' >/dev/null 2>&1 || break; sleep 0.1; done
-xdotool search --onlyvisible --name '^Tip of the day$' >/dev/null 2>&1 && fail "the tip window did not close"
+closeTip
 
 xdotool windowfocus --sync "$MAIN" key F3
 TAGS="$(window '^HTML Tags$')" || fail "F3 showed no HTML Tags window"
@@ -30,7 +27,7 @@ sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$TAGS")"
 shot tags
 # The first entry sits just under the window's menu bar.
-xdotool mousemove --sync $((X + 40)) $((Y + ${ROW_Y:-30}))
+xdotool mousemove --sync $((X + 40)) $((Y + 30))
 xdotool mousedown 1
 for step in 1 2 3 4 5 6 8 10 15 20 30; do
   xdotool mousemove --sync $((X + 40 - step * 15)) $((Y + 30 - step * 5)); sleep 0.05
