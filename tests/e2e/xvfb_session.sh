@@ -1,6 +1,6 @@
 # Shared by the end-to-end scripts (sourced): a private Xvfb display, fresh
 # settings and data folders in $WORK, and fail, window, startProgram,
-# exitProgram, expect_bytes, value and check.
+# closeTip, exitProgram, expect_bytes, value and check.
 for tool in Xvfb xdotool xdpyinfo; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
