@@ -9,6 +9,7 @@
 #include "ProjectCommands.h"
 #include "MacroCommands.h"
 #include "PluginCommands.h"
+#include "PickListCommands.h"
 #include "TagCommands.h"
 #include "TemplateCommands.h"
 #include "TmdiMain.h"
@@ -25,4 +26,5 @@ void installAllCommands(TmdiMain& main) {
     installProjectCommands(main);
     installMacroCommands(main);
     installPluginCommands(main);
+    installPickListCommands(main);
 }
