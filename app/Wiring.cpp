@@ -2,6 +2,7 @@
 
 #include "DocumentCommands.h"
 #include "FileCommands.h"
+#include "PreviewCommands.h"
 #include "TagCommands.h"
 #include "TmdiMain.h"
 
@@ -9,4 +10,5 @@ void installAllCommands(TmdiMain& main) {
     installDocumentCommands(main);
     installFileCommands(main);
     installTagCommands(main);
+    installPreviewCommands(main);
 }
