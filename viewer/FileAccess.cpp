@@ -25,7 +25,9 @@ bool isInside(const std::string& path, const std::string& folder) {
 
 bool mayRead(const FileAccessRule& rule, const std::string& path) {
     const std::string p = canonicalPath(path);
-    if (p.empty() || !isInside(p, canonicalPath(rule.pageFolder))) return false;
+    if (p.empty()) return false;
+    if (!rule.shownFile.empty() && p == canonicalPath(rule.shownFile)) return true;
+    if (!isInside(p, canonicalPath(rule.pageFolder))) return false;
     for (const std::string& d : rule.denied) {
         if (!isInside(p, canonicalPath(d))) continue;
         bool excepted = false;

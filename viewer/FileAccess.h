@@ -1,6 +1,6 @@
 #pragma once
-// What a previewed page may read from disk: files under the folder of the
-// page shown, and never the program's own settings or data, wherever the
+// What a previewed page may read from disk: the page itself and files under
+// its folder, but never the program's own settings or data, wherever the
 // page is. Plain C++; paths are compared after being made absolute and
 // clean, with symbolic links resolved where the file exists.
 
@@ -10,6 +10,7 @@
 namespace viewer {
 
 struct FileAccessRule {
+    std::string shownFile;                // the file shown: always readable
     std::string pageFolder;               // the folder of the file shown
     std::vector<std::string> denied;      // folders never readable
     std::vector<std::string> allowedInDenied; // exceptions inside a denied folder

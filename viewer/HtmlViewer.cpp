@@ -9,7 +9,9 @@
 #include <QFileInfo>
 #include <QMimeDatabase>
 #include <QPageRanges>
+#include <QPointer>
 #include <QPrinter>
+#include <memory>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWebEngineFindTextResult>
@@ -88,6 +90,7 @@ public:
     viewer::FileAccessRule rule;
 
     void setPageFile(const QString& file) {
+        rule.shownFile = file.toStdString();
         rule.pageFolder = QFileInfo(file).absolutePath().toStdString();
         rule.denied = {paths::settingsDir().string(), paths::dataDir().string()};
         rule.allowedInDenied = {(paths::dataDir() / "preview").string()};
@@ -198,7 +201,7 @@ HtmlViewer::~HtmlViewer() {
     delete page_;
 }
 
-void HtmlViewer::show(const QString& fileName) {
+void HtmlViewer::showFile(const QString& fileName) {
     currentFile_ = fileName;
     guard_->setPageFile(fileName);
     loading_ = true;
@@ -213,14 +216,14 @@ void HtmlViewer::LoadFromFile(const QString& fileName) {
     history_.prepend(file);
     while (history_.size() > historyMax_) history_.removeLast();
     historyIndex_ = 0;
-    show(file);
+    showFile(file);
     if (OnHistoryChange) OnHistoryChange();
 }
 
 void HtmlViewer::setHistoryIndex(int index) {
     if (index < 0 || index >= history_.size() || index == historyIndex_) return;
     historyIndex_ = index;
-    show(history_[index]);
+    showFile(history_[index]);
     if (OnHistoryChange) OnHistoryChange();
 }
 
@@ -286,7 +289,7 @@ void HtmlViewer::setViewImages(bool on) {
 void HtmlViewer::Reload() {
     if (currentFile_.isEmpty()) return;
     const int y = ScrollPosition();
-    show(currentFile_);
+    showFile(currentFile_);
     pendingScroll_ = y;
 }
 
@@ -341,20 +344,27 @@ bool HtmlViewer::waitForLoad(int timeoutMs) {
 
 bool HtmlViewer::FindInDocument(const QString& text, bool matchCase) {
     if (text.isEmpty()) return false;
+    // The engine may answer late (or answer a search that a newer one
+    // replaced): the answer goes to shared state, never to this frame.
+    struct Answer {
+        QPointer<QEventLoop> loop;
+        bool answered = false;
+        bool found = false;
+    };
     QEventLoop loop;
-    bool found = false;
-    bool answered = false;
+    const auto answer = std::make_shared<Answer>();
+    answer->loop = &loop;
     page_->findText(text, matchCase ? QWebEnginePage::FindCaseSensitively : QWebEnginePage::FindFlags(),
-                    [&](const QWebEngineFindTextResult& r) {
-                        found = r.numberOfMatches() > 0;
-                        answered = true;
-                        loop.quit();
+                    [answer](const QWebEngineFindTextResult& r) {
+                        answer->found = r.numberOfMatches() > 0;
+                        answer->answered = true;
+                        if (answer->loop) answer->loop->quit();
                     });
-    if (!answered) {
+    if (!answer->answered) {
         QTimer::singleShot(5000, &loop, &QEventLoop::quit);
         loop.exec();
     }
-    return found;
+    return answer->found;
 }
 
 bool HtmlViewer::PrintPages(QPrinter& printer, int firstPage, int lastPage) {

@@ -98,7 +98,7 @@ signals:
 private:
     friend class ViewerPage;
     bool linkClicked(const QUrl& url);
-    void show(const QString& fileName);
+    void showFile(const QString& fileName);
     void applyFonts();
     void applyColors();
 
