@@ -80,6 +80,11 @@ TfPreview::TfPreview(QWidget* parent)
     resize(760, 560);
 
     connect(btnClose_, &QPushButton::clicked, this, &QWidget::close);
+    // Close is also the Cancel button: Escape closes the window.
+    auto* cancel = new QAction(this);
+    cancel->setShortcut(QKeySequence(Qt::Key_Escape));
+    connect(cancel, &QAction::triggered, this, &QWidget::close);
+    addAction(cancel);
     connect(Reload_, &QPushButton::clicked, this, &TfPreview::ReloadClick);
     connect(BackButton_, &QPushButton::clicked, this, &TfPreview::BackButtonClick);
     connect(FwdButton_, &QPushButton::clicked, this, &TfPreview::FwdButtonClick);
