@@ -1,11 +1,14 @@
 #include "Printing.h"
 
+#include <QBuffer>
 #include <QFontMetrics>
+#include <QPdfWriter>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <memory>
 
+#include "DurableFile.h"
 #include "Prompter.h"
 #include "SourcePrint.h"
 
@@ -33,9 +36,11 @@ bool choosePdfWithoutPrinter(QPrinter& printer) {
     return true;
 }
 
-QString printSourceLines(QPrinter& printer, const QFont& font, const std::vector<std::string>& lines) {
+namespace {
+
+QString paintLines(QPagedPaintDevice& device, const QFont& font, const std::vector<std::string>& lines) {
     QPainter painter;
-    if (!painter.begin(&printer)) return QStringLiteral("The printer could not be opened.");
+    if (!painter.begin(&device)) return QStringLiteral("The printer could not be opened.");
     QFont f(font, painter.device());
     painter.setFont(f);
     const QFontMetrics fm(f, painter.device());
@@ -51,7 +56,7 @@ QString printSourceLines(QPrinter& printer, const QFont& font, const std::vector
     for (const std::string& line : lines) {
         for (const std::string& r : sourceprint::rowsOf(line, columns)) {
             if (row == perPage) {
-                if (!printer.newPage()) {
+                if (!device.newPage()) {
                     error = QStringLiteral("The printer could not start a new page.");
                     break;
                 }
@@ -64,4 +69,28 @@ QString printSourceLines(QPrinter& printer, const QFont& font, const std::vector
     }
     if (!painter.end() && error.isEmpty()) error = QStringLiteral("The printed pages could not be finished.");
     return error;
+}
+
+QString writePdf(const QString& fileName, const QByteArray& pdf) {
+    const durable::WriteResult r =
+        durable::writeFile(fileName.toStdString(), std::string_view(pdf.constData(), std::size_t(pdf.size())));
+    return r ? QString() : QString::fromStdString(r.message);
+}
+
+}  // namespace
+
+QString printSourceLines(QPrinter& printer, const QFont& font, const std::vector<std::string>& lines) {
+    if (printer.outputFormat() != QPrinter::PdfFormat) return paintLines(printer, font, lines);
+    // A PDF file is made in memory and written like every other file.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setPageLayout(printer.pageLayout());
+        pdf.setResolution(printer.resolution());
+        pdf.setCreator(printer.creator());
+        const QString error = paintLines(pdf, font, lines);
+        if (!error.isEmpty()) return error;
+    }
+    return writePdf(printer.outputFileName(), buffer.data());
 }

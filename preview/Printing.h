@@ -21,5 +21,6 @@ bool choosePdfWithoutPrinter(QPrinter& printer);
 // Prints the lines in the font, each from the left edge of the printable
 // area, a line wider than the page continued on the next printed line, a
 // new page when the next line would come within two line heights of the
-// bottom. Returns an error text, empty when printed.
+// bottom. A PDF file is written through the durable-write routine. Returns
+// an error text, empty when printed.
 QString printSourceLines(QPrinter& printer, const QFont& font, const std::vector<std::string>& lines);

@@ -375,16 +375,26 @@ bool HtmlViewer::PrintPages(QPrinter& printer, int firstPage, int lastPage) {
     // The whole document unless a narrower range was asked for.
     if (firstPage > 1 || lastPage < 9999) ranges.addRange(std::max(1, firstPage), std::max(firstPage, lastPage));
     if (printer.outputFormat() == QPrinter::PdfFormat) {
-        // The engine writes the PDF itself (text stays text).
-        auto c = connect(page_, &QWebEnginePage::pdfPrintingFinished, &loop, [&](const QString&, bool success) {
-            ok = success;
-            done = true;
-            loop.quit();
-        });
-        page_->printToPdf(printer.outputFileName(), printer.pageLayout(), ranges);
-        if (!done) loop.exec();
-        disconnect(c);
-        return ok;
+        // The engine makes the PDF (text stays text) in memory; the file is
+        // written like every other. A late answer goes to shared state.
+        struct Answer {
+            QPointer<QEventLoop> loop;
+            bool answered = false;
+            QByteArray pdf;
+        };
+        const auto answer = std::make_shared<Answer>();
+        answer->loop = &loop;
+        page_->printToPdf(
+            [answer](const QByteArray& pdf) {
+                answer->pdf = pdf;
+                answer->answered = true;
+                if (answer->loop) answer->loop->quit();
+            },
+            printer.pageLayout(), ranges);
+        if (!answer->answered) loop.exec();
+        if (answer->pdf.isEmpty()) return false;
+        return bool(durable::writeFile(printer.outputFileName().toStdString(),
+                                       std::string_view(answer->pdf.constData(), std::size_t(answer->pdf.size()))));
     }
     printer.setPageRanges(ranges);
     auto c = connect(view_, &QWebEngineView::printFinished, &loop, [&](bool success) {
