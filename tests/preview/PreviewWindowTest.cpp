@@ -221,3 +221,24 @@ TEST_F(PreviewTest, PreviewWindowPrintsThePage) {
     EXPECT_TRUE(prompter->shown().front().printRequest.pageRangeAllowed);
     EXPECT_NE(printedText().find("rendered words"), std::string::npos);
 }
+
+TEST_F(PreviewTest, OptionsChangeTheViewerAndClosingKeepsThePlacement) {
+    document("<p>x</p>");
+    previewNow();
+    preview().showImagesItem()->trigger();
+    EXPECT_FALSE(preview().Viewer()->ViewImages());
+    EXPECT_FALSE(preview().showImagesItem()->isChecked());
+    QFont font(QStringLiteral("DejaVu Serif"), 15);
+    prompter->answerFont(font, 0x0000FF);  // red
+    prompter->answerColor(0x00FF00);       // link: green
+    prompter->answerColor(0xFF0000);       // background: blue
+    preview().DefaultFontColors1Click();
+    EXPECT_EQ(preview().Viewer()->DefFontName(), "DejaVu Serif");
+    EXPECT_EQ(preview().Viewer()->DefFontSize(), 15);
+    EXPECT_EQ(preview().Viewer()->DefFontColor(), QColor(255, 0, 0));
+    EXPECT_EQ(preview().Viewer()->DefHotSpotColor(), QColor(0, 255, 0));
+    EXPECT_EQ(preview().Viewer()->DefBackground(), QColor(0, 0, 255));
+    preview().close();
+    EXPECT_NE(qmtest::readFile(paths::profileFile("quilopt.ini")).find("[Preview]"), std::string::npos);
+    EXPECT_FALSE(preview().isVisible());
+}
