@@ -75,7 +75,7 @@ void FilePrint(TmdiMain& main) {
     } else {
         lines = sourceprint::allLines(line, ed->LineCount(), tabSize);
     }
-    const QString error = printSourceLines(printer, ed->FixedFont().font(), lines);
+    const QString error = printSourceLines(printer, ed->FixedFont().font(), ed->FixedFont().color(), lines);
     if (!error.isEmpty()) Prompter::current().message(appTitle(), error, Prompter::Icon::Warning);
     ready(main);
 }
