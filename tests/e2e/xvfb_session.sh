@@ -20,7 +20,12 @@ cleanup() {
   rm -rf "$WORK"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*"; kill -0 "$XVFB_PID" 2>/dev/null || echo "(Xvfb ended: $(tail -3 "$WORK/xvfb.log"))"; [ -f "$WORK/app.log" ] && tail -3 "$WORK/app.log"; exit 1; }
+fail() {
+  echo "FAIL: $*"
+  kill -0 "$XVFB_PID" 2>/dev/null || echo "(Xvfb ended: $(tail -3 "$WORK/xvfb.log"))"
+  [ -f "$WORK/app.log" ] && { echo "(display $DISPLAY; the program said:)"; tail -8 "$WORK/app.log"; }
+  exit 1
+}
 
 # Xvfb picks a display number nobody uses and tells it on a pipe
 # (-displayfd), so two runs never share a display.
