@@ -1,0 +1,58 @@
+#pragma once
+// The main window's client area with its four docking sides. Docked panels
+// are laid out along their side in lines: panels share a line while they
+// fit, a panel longer than the side re-flows its buttons over more lines.
+
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "DockLayout.h"
+
+class IniFile;
+class TDocPanel;
+
+class DockHost : public QWidget {
+    Q_OBJECT
+public:
+    // `layoutFile` is the toolbar layout file's name (kept in the settings folder).
+    explicit DockHost(const std::string& layoutFile, QWidget* parent = nullptr);
+    ~DockHost() override;
+
+    void setCenter(QWidget* center);
+    QWidget* center() const { return center_; }
+    IniFile& layoutFile() { return *file_; }
+
+    // Docks `panel` on `side` after the panels already there.
+    void addPanel(TDocPanel* panel, toolbars::DockSide side);
+    const std::vector<TDocPanel*>& panels() const { return all_; }
+
+    // The client rectangle in screen coordinates: where docking is judged.
+    toolbars::Rect clientRect() const;
+
+    void loadLayout();
+    void saveLayout();
+
+    // Called by panels as they dock, float, show or hide.
+    void attach(TDocPanel* panel);
+    void detach(TDocPanel* panel);
+    void relayout();
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+
+private:
+    QWidget* area(toolbars::DockSide side) const;
+    void layoutSide(toolbars::DockSide side);
+
+    std::unique_ptr<IniFile> file_;
+    QWidget* center_ = nullptr;
+    std::array<QWidget*, 5> areas_{};  // indexed by DockSide; None unused
+    std::vector<TDocPanel*> all_;
+    bool inLayout_ = false;
+};
+
+// The cursors shown while dragging: the side a toolbar would dock to, or the arrow.
+QCursor dockCursor(toolbars::DockSide side);
