@@ -45,10 +45,10 @@ QWidget* DockHost::area(DockSide side) const { return areas_.at(static_cast<size
 
 void DockHost::addPanel(TDocPanel* panel, DockSide side) {
     all_.push_back(panel);
-    int last = -1;
+    int last = -1000;
     for (TDocPanel* p : all_)
-        if (p != panel && p->docked() && p->align() == side) last = std::max(last, p->leftHint());
-    panel->setHints(0, last + 1);
+        if (p != panel && p->docked() && p->align() == side) last = std::max(last, p->orderHint());
+    panel->setHints(0, last + 1000);
     attach(panel);
 }
 
@@ -97,14 +97,28 @@ void DockHost::relayout() {
     inLayout_ = false;
 }
 
-void DockHost::layoutSide(DockSide side) {
-    const bool vertical = toolbars::isVertical(side);
+std::vector<TDocPanel*> DockHost::docked(DockSide side) const {
     std::vector<TDocPanel*> here;
     for (TDocPanel* p : all_)
-        if (p->docked() && p->align() == side && p->shown()) here.push_back(p);
+        if (p->docked() && p->align() == side) here.push_back(p);
     std::stable_sort(here.begin(), here.end(), [](const TDocPanel* a, const TDocPanel* b) {
-        return std::pair(a->lineHint(), a->leftHint()) < std::pair(b->lineHint(), b->leftHint());
+        return std::pair(a->lineHint(), a->orderHint()) < std::pair(b->lineHint(), b->orderHint());
     });
+    return here;
+}
+
+void DockHost::renumber(DockSide side) {
+    int order = 0;
+    for (TDocPanel* p : docked(side)) {
+        p->setHints(p->lineHint(), order);
+        order += 1000;
+    }
+}
+
+void DockHost::layoutSide(DockSide side) {
+    const bool vertical = toolbars::isVertical(side);
+    std::vector<TDocPanel*> here = docked(side);
+    std::erase_if(here, [](const TDocPanel* p) { return !p->shown(); });
     const int available = std::max(toolbars::kThickness,
                                     vertical ? height() - area(DockSide::Top)->height() - area(DockSide::Bottom)->height()
                                              : width());

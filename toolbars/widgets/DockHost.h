@@ -38,6 +38,9 @@ public:
     void attach(TDocPanel* panel);
     void detach(TDocPanel* panel);
     void relayout();
+    // Gives the toolbars of a side order hints 0, 1000, 2000, ... in their
+    // present order, so one taken away can come back between them.
+    void renumber(toolbars::DockSide side);
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
@@ -46,6 +49,7 @@ protected:
 private:
     QWidget* area(toolbars::DockSide side) const;
     void layoutSide(toolbars::DockSide side);
+    std::vector<TDocPanel*> docked(toolbars::DockSide side) const;
 
     std::unique_ptr<IniFile> file_;
     QWidget* center_ = nullptr;

@@ -134,7 +134,12 @@ void TDocPanel::dockByDrag(DockSide side) {
 }
 
 void TDocPanel::becomeFloating(const QPoint& screenPos, bool byDrag) {
-    if (state_.docked) rememberDocked();
+    if (state_.docked) {
+        rememberDocked();
+        host_->renumber(state_.align);
+        dockedLine_ = lineHint_;
+        dockedOrder_ = orderHint_;
+    }
     const bool horizontal = !toolbars::isVertical(state_.align);
     state_.docked = false;
     form_ = new TDocForm(this, host_->window());
@@ -174,7 +179,7 @@ void TDocPanel::becomeDocked(DockSide side, bool byDrag) {
         state_.align = side;
         setHints(1 << 20, 0);
     } else {
-        setHints(state_.top, state_.left);
+        setHints(dockedLine_, dockedOrder_);
     }
     state_.docked = true;
     placed_ = QRect();
@@ -203,6 +208,8 @@ void TDocPanel::setDockingSides(unsigned sides) {
 }
 
 void TDocPanel::loadLayout(const IniFile& file) {
+    // No record keeps the designed place (and the designed sharing of lines).
+    if (file.ReadSection(component_.toStdString()).empty()) return;
     const toolbars::PanelState s = toolbars::readPanelState(file, component_.toStdString(), state());
     state_ = s;
     if (state_.align == DockSide::None) state_.align = DockSide::Top;
@@ -217,6 +224,8 @@ void TDocPanel::loadLayout(const IniFile& file) {
     placed_ = QRect(s.left, s.top, s.width, s.height);
     becomeFloating(QPoint(s.floatLeft, s.floatTop), true);
     form_->move(s.floatLeft, s.floatTop);
+    dockedLine_ = s.top;
+    dockedOrder_ = s.left;
 }
 
 void TDocPanel::saveLayout(IniFile& file) const { toolbars::writePanelState(file, component_.toStdString(), state()); }

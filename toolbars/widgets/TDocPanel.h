@@ -56,11 +56,11 @@ public:
     // Lays the buttons out along `length`; returns the flow used.
     toolbars::Flow flowTo(int length, bool vertical);
     int naturalLength() const;
-    // Ordering among the toolbars of one side: the line and the place on it
-    // they were docked at.
+    // Order among the toolbars of one side: toolbars with the same line hint
+    // share lines while they fit, in the order of their order hints.
     int lineHint() const { return lineHint_; }
-    int leftHint() const { return leftHint_; }
-    void setHints(int line, int left) { lineHint_ = line; leftHint_ = left; }
+    int orderHint() const { return orderHint_; }
+    void setHints(int line, int order) { lineHint_ = line; orderHint_ = order; }
     void setPlaced(const QRect& r) { placed_ = r; }
 
 signals:
@@ -85,7 +85,8 @@ private:
     TDocForm* form_ = nullptr;  // owned by the main window, as its tool windows are
     toolbars::PanelState state_;
     QRect placed_;  // last geometry in the host
-    int lineHint_ = 0, leftHint_ = 0;
+    int lineHint_ = 0, orderHint_ = 0;
+    int dockedLine_ = 0, dockedOrder_ = 0;  // the hints to dock back with
     bool shown_ = true;
     unsigned sides_ = toolbars::kAllSides;
     std::vector<QWidget*> items_;  // buttons and separators in order
