@@ -89,6 +89,14 @@ void DockHost::showEvent(QShowEvent* e) {
         if (!p->docked() && p->shown() && p->floatingWindow()) p->floatingWindow()->show();
 }
 
+void DockHost::hideEvent(QHideEvent* e) {
+    // The floating windows go with the main window (closed or minimised); a
+    // window left open would also keep the program from ending.
+    QWidget::hideEvent(e);
+    for (TDocPanel* p : all_)
+        if (p->floatingWindow()) p->floatingWindow()->hide();
+}
+
 void DockHost::relayout() {
     if (inLayout_) return;
     inLayout_ = true;

@@ -45,6 +45,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
 
 private:
     QWidget* area(toolbars::DockSide side) const;

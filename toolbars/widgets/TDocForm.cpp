@@ -12,10 +12,6 @@
 #include "DockHost.h"
 #include "TDocPanel.h"
 
-namespace {
-constexpr int kBorder = 2;
-}
-
 TDocForm::TDocForm(TDocPanel* panel, QWidget* owner)
     : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), panel_(panel) {
     setObjectName(panel->objectName() + QStringLiteral("Form"));

@@ -23,6 +23,9 @@ public:
     QToolButton* closeBox() const { return close_; }
     // Sets the width and fits the height to the re-flowed buttons.
     void fitToWidth(int width);
+    // The width that shows `length` pixels of toolbar on one line.
+    static int widthFor(int length) { return length + 2 * kBorder; }
+    static constexpr int kBorder = 2;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;

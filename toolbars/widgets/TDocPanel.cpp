@@ -144,7 +144,7 @@ void TDocPanel::becomeFloating(const QPoint& screenPos, bool byDrag) {
     state_.docked = false;
     form_ = new TDocForm(this, host_->window());
     host_->detach(this);
-    form_->fitToWidth(horizontal && placed_.isValid() ? placed_.width() : std::min(naturalLength(), 480));
+    form_->fitToWidth(TDocForm::widthFor(horizontal && placed_.isValid() ? placed_.width() : std::min(naturalLength(), 480)));
     form_->move(keptOnScreen(screenPos, form_->size()));
     if (!byDrag) {
         // A window placed by an earlier double-click goes back there, as stored.
