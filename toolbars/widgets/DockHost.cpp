@@ -64,11 +64,6 @@ void DockHost::attach(TDocPanel* panel) {
     relayout();
 }
 
-void DockHost::detach(TDocPanel* panel) {
-    (void)panel;
-    relayout();
-}
-
 void DockHost::loadLayout() {
     for (TDocPanel* p : all_) p->loadLayout(*file_);
     relayout();

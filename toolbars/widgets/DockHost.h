@@ -34,9 +34,9 @@ public:
     void loadLayout();
     void saveLayout();
 
-    // Called by panels as they dock, float, show or hide.
+    // Puts a panel that docks on its side; panels call relayout as they
+    // float, show or hide.
     void attach(TDocPanel* panel);
-    void detach(TDocPanel* panel);
     void relayout();
     // Gives the toolbars of a side order hints 0, 1000, 2000, ... in their
     // present order, so one taken away can come back between them.

@@ -143,7 +143,7 @@ void TDocPanel::becomeFloating(const QPoint& screenPos, bool byDrag) {
     const bool horizontal = !toolbars::isVertical(state_.align);
     state_.docked = false;
     form_ = new TDocForm(this, host_->window());
-    host_->detach(this);
+    host_->relayout();
     form_->fitToWidth(TDocForm::widthFor(horizontal && placed_.isValid() ? placed_.width() : std::min(naturalLength(), 480)));
     form_->move(keptOnScreen(screenPos, form_->size()));
     if (!byDrag) {
