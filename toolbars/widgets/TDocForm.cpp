@@ -1,6 +1,7 @@
 #include "TDocForm.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -92,6 +93,12 @@ void TDocForm::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setPen(palette().color(QPalette::Dark));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+bool TDocForm::event(QEvent* e) {
+    // A button's hint goes to the main window's status line, as when docked.
+    if (e->type() == QEvent::StatusTip && parentWidget()) return QCoreApplication::sendEvent(parentWidget(), e);
+    return QWidget::event(e);
 }
 
 bool TDocForm::eventFilter(QObject* watched, QEvent* e) {
