@@ -16,7 +16,6 @@
 #include <QStatusTipEvent>
 #include <QTabBar>
 #include <QTimer>
-#include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <filesystem>
@@ -25,6 +24,7 @@
 
 #include "Application.h"
 #include "CommandTable.h"
+#include "DockHost.h"
 #include "DocumentStatus.h"
 #include "Help.h"
 #include "Launcher.h"
@@ -35,6 +35,7 @@
 #include "StartupRules.h"
 #include "StatusLineLabel.h"
 #include "TAboutBox.h"
+#include "TDocPanel.h"
 #include "TMegaRegistry.h"
 #include "TfHTML.h"
 #include "TfrmTitle.h"
@@ -127,11 +128,14 @@ TmdiMain::TmdiMain(std::vector<std::string> arguments, QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(mdiArea_, 1);
     layout->addWidget(TabSet1);
-    setCentralWidget(central);
+    dockHost_ = new DockHost("quil32tb.ini");
+    dockHost_->setCenter(central);
+    setCentralWidget(dockHost_);
 
     createActions();
     createMenus();
     createToolBars();
+    dockHost_->loadLayout();
     createStatusBar();
     createHandlers();
 
@@ -293,14 +297,8 @@ void TmdiMain::createMenus() {
 
 void TmdiMain::createToolBars() {
     for (const commands::ToolbarInfo& info : commands::toolbarInfo()) {
-        if (!toolbars_.empty()) addToolBarBreak(Qt::TopToolBarArea);
-        auto* bar = new QToolBar(qs(info.title), this);
-        bar->setObjectName(qs(info.component));
-        bar->setMovable(false);
-        bar->setFloatable(false);
-        bar->setContextMenuPolicy(Qt::PreventContextMenu);
-        bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        addToolBar(Qt::TopToolBarArea, bar);
+        auto* bar = new TDocPanel(qs(info.component), qs(info.title), dockHost_);
+        dockHost_->addPanel(bar, toolbars::DockSide::Top);
         toolbars_.emplace(std::string(info.component), bar);
         Toolbar t;
         t.bar = bar;
@@ -311,7 +309,7 @@ void TmdiMain::createToolBars() {
     }
     bool toggleGroupStarted = false;
     for (const commands::ButtonRow& b : commands::buttonRows()) {
-        QToolBar* bar = toolbars_.at(std::string(b.toolbar));
+        TDocPanel* bar = toolbars_.at(std::string(b.toolbar));
         const bool isToggle = b.kind == commands::ButtonKind::Toggle;
         if (isToggle && !toggleGroupStarted) {
             bar->addSeparator();
@@ -320,7 +318,7 @@ void TmdiMain::createToolBars() {
             bar->addSeparator();
             toggleGroupStarted = false;
         }
-        auto* a = new QAction(qs(b.label), this);
+        auto* a = new QAction(QIcon(QStringLiteral(":/quillmar/toolbar/%1.svg").arg(qs(b.handler))), qs(b.label), this);
         a->setObjectName(qs(b.handler));
         a->setStatusTip(qs(b.hint));
         a->setToolTip(qs(b.hint));
@@ -336,8 +334,7 @@ void TmdiMain::createToolBars() {
         }
         const std::string handler(b.handler);
         connect(a, &QAction::triggered, this, [this, handler] { runCommand(handler); });
-        bar->addAction(a);
-        if (QWidget* w = bar->widgetForAction(a)) w->setMinimumSize(25, 25);
+        bar->addButton(a);
         actions_.emplace(handler, a);
     }
 }
@@ -466,7 +463,7 @@ QMenu* TmdiMain::topMenu(const QString& caption) const {
     return it == menus_.end() ? nullptr : it->second;
 }
 
-QToolBar* TmdiMain::toolbar(std::string_view component) const {
+TDocPanel* TmdiMain::toolbar(std::string_view component) const {
     auto it = toolbars_.find(component);
     return it == toolbars_.end() ? nullptr : it->second;
 }
@@ -709,7 +706,7 @@ void TmdiMain::setToolbarShown(size_t index, bool shown) {
     t.shown = shown;
     if (t.viewItem) t.viewItem->setChecked(shown);
     if (t.toggle) t.toggle->setChecked(shown);
-    t.bar->setVisible(shown);
+    t.bar->setShown(shown);
 }
 
 void TmdiMain::toggleToolbar(size_t index) { setToolbarShown(index, !toolbarState_.at(index).shown); }
@@ -886,6 +883,7 @@ void TmdiMain::doIniSettings() {
     SaveWindowPlacement();
     SaveDocumentPlacement();
     SaveToolbarState();
+    dockHost_->saveLayout();
     SetStatusText(QStringLiteral("Ready ..."));
 }
 

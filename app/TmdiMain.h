@@ -28,7 +28,8 @@ class QMdiSubWindow;
 class QMenu;
 class QTabBar;
 class QTimer;
-class QToolBar;
+class DockHost;
+class TDocPanel;
 class DocumentStatus;
 class StatusLineLabel;
 class TMegaRegistry;
@@ -75,7 +76,7 @@ public:
     QAction* menuAction(std::string_view handler) const;
     QList<QAction*> actionsFor(std::string_view handler) const;
     QMenu* topMenu(const QString& caption) const;
-    QToolBar* toolbar(std::string_view component) const;
+    TDocPanel* toolbar(std::string_view component) const;
 
     // ---- Status line (the one routine through which commands report) ----
     void SetStatusText(const QString& text);
@@ -140,7 +141,7 @@ protected:
 
 private:
     struct Toolbar {
-        QToolBar* bar = nullptr;
+        TDocPanel* bar = nullptr;
         QAction* viewItem = nullptr; // the View menu's check item
         QAction* toggle = nullptr;   // the SpeedBar toggle button
         std::string iniKey;
@@ -208,7 +209,8 @@ private:
     std::map<std::string, QMenu*, std::less<>> menus_;     // by path
     std::map<std::string, Handler, std::less<>> handlers_;
     std::multimap<std::string, QAction*, std::less<>> actions_; // by handler
-    std::map<std::string, QToolBar*, std::less<>> toolbars_;
+    DockHost* dockHost_ = nullptr;  // the client area with the docking sides
+    std::map<std::string, TDocPanel*, std::less<>> toolbars_;
     std::vector<Toolbar> toolbarState_;
     std::vector<QAction*> mruItems_;
     QAction* mruSeparator_ = nullptr;

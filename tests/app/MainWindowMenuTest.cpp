@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
-#include <QToolBar>
+#include "TDocPanel.h"
 #include <map>
 #include <stdexcept>
 
@@ -227,7 +227,7 @@ TEST_F(MainWindowTest, TileStacksDocumentsAndCascadeOverlapsThem) {
 
 TEST_F(MainWindowTest, HoveringAButtonOrAMenuItemShowsItsHint) {
     auto w = start();
-    QToolBar* bar = w->toolbar("FormattingBar");
+    TDocPanel* bar = w->toolbar("FormattingBar");
     QAction* center = nullptr;
     for (QAction* a : bar->actions())
         if (a->text() == "-C-") center = a;

@@ -9,7 +9,7 @@
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
-#include <QToolBar>
+#include "TDocPanel.h"
 #include <filesystem>
 #include <functional>
 
@@ -27,7 +27,7 @@ TEST_F(MainWindowTest, FirstStartIsMaximisedWithEverythingShown) {
     EXPECT_EQ(w->windowTitle(), "Quillmar Pro HTML Editor");
     EXPECT_TRUE(w->windowState() & Qt::WindowMaximized);
     for (const commands::ToolbarInfo& t : commands::toolbarInfo()) {
-        QToolBar* bar = w->toolbar(t.component);
+        TDocPanel* bar = w->toolbar(t.component);
         ASSERT_NE(bar, nullptr) << t.component;
         EXPECT_TRUE(bar->isVisible()) << t.component;
         EXPECT_EQ(bar->windowTitle().toStdString(), t.title);
