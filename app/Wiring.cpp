@@ -10,6 +10,7 @@
 #include "TagCommands.h"
 #include "TemplateCommands.h"
 #include "TmdiMain.h"
+#include "WizardsTwoCommands.h"
 
 void installAllCommands(TmdiMain& main) {
     installDocumentCommands(main);
@@ -18,6 +19,7 @@ void installAllCommands(TmdiMain& main) {
     installTableWizardCommands(main);
     installFormsWizardCommands(main);
     installHomePageCommands(main);
+    installWizardsTwoCommands(main);
     installOptionsCommands(main);
     installTemplateCommands(main);
     installProjectCommands(main);

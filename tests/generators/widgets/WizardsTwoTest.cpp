@@ -1,0 +1,168 @@
+// The Java, URL, browser-extension and Body wizards on a wired main window:
+// their real buttons into a real document, and the files the URL wizard keeps.
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "DocumentFixture.h"
+#include "EditPositions.h"
+#include "Paths.h"
+#include "TTextEditControl.h"
+#include "TfHTML.h"
+#include "TfrmJavaWiz.h"
+#include "TfrmURLWizard.h"
+
+namespace {
+
+class WizardsTwoTest : public DocumentTest {
+protected:
+    void TearDown() override {
+        if (main) {
+            closeDocuments();
+            main.reset();
+        }
+        DocumentTest::TearDown();
+    }
+    template <class Wizard>
+    Wizard* start() {
+        main = startWired();
+        auto* wiz = main->findChild<Wizard*>();
+        EXPECT_NE(wiz, nullptr);
+        return wiz;
+    }
+    // A new active document holding `text`, caret at the start.
+    TTextEditControl& newDocument(const std::string& text = {}) {
+        TfHTML* doc = TfHTML::create(*main);
+        main->mdiArea()->setActiveSubWindow(doc->subWindow());
+        TTextEditControl& c = *doc->txtHTML();
+        c.InsertText(std::string_view(text));
+        c.SetCaret(1, 1);
+        return c;
+    }
+    // A new document holding `marked` without its "|" marks, with the text
+    // between the two marks selected.
+    TTextEditControl& documentWith(std::string marked) {
+        const auto from = marked.find('|');
+        if (from != std::string::npos) marked.erase(from, 1);
+        const auto to = marked.find('|');
+        if (to != std::string::npos) marked.erase(to, 1);
+        TTextEditControl& c = newDocument(marked);
+        if (to != std::string::npos) c.SelectRange(1, int(from) + 1, 1, int(to) + 1);
+        return c;
+    }
+    void closeDocuments() {
+        for (QMdiSubWindow* sub : main->mdiArea()->subWindowList())
+            if (auto* doc = qobject_cast<TfHTML*>(sub->widget())) doc->txtHTML()->setModified(false);
+        main->mdiArea()->closeAllSubWindows();
+    }
+    static std::string text(const TTextEditControl& c) {
+        std::string out;
+        for (int p = 1; p <= c.ParagraphCount(); ++p) out += (p > 1 ? "\n" : "") + std::string(c.GetParagraphText(p));
+        return out;
+    }
+    static int caretColumn(const TTextEditControl& c) { return editpos::caret(c).pos.value; }
+    static std::string dataText(const char* name) {
+        std::ifstream in(paths::dataFile(name), std::ios::binary);
+        return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<none>";
+    }
+    static QStringList items(const QComboBox* box) {
+        QStringList out;
+        for (int i = 0; i < box->count(); ++i) out << box->itemText(i);
+        return out;
+    }
+
+    std::unique_ptr<TmdiMain> main;
+};
+
+}  // namespace
+
+TEST_F(WizardsTwoTest, JavaWizardSendsItsAppletAndCloses) {
+    auto* wiz = start<TfrmJavaWiz>();
+    const struct {
+        const char* what;
+        std::function<void(TfrmJavaWiz&)> fill;
+        const char* before;  // "|" marks a selection's ends
+        const char* after;
+    } cases[] = {
+        {"defaults at the caret", [](TfrmJavaWiz&) {}, "",
+         "<APPLET CODE=AppletFile WIDTH=100 HEIGHT=100 ALIGN=Left CODEBASE=CodeBaseURL NAME=AppletInstanceName "
+         "ALT=AlternateText ></APPLET>"},
+        {"fields around a selection",
+         [](TfrmJavaWiz& w) {
+             w.tCBase->clear();
+             w.tName->clear();
+             w.tAlt->setText("no java");
+             w.tAlign->setCurrentIndex(4);
+             w.tVSpace->stepUp();
+             w.tWidth->stepDown();
+         },
+         "x|y|z", "x<APPLET CODE=AppletFile WIDTH=90 HEIGHT=100 ALIGN=Middle VSPACE=10 ALT=no java >y</APPLET>z"},
+    };
+    for (const auto& c : cases) {
+        TTextEditControl& doc = documentWith(c.before);
+        wiz->show();
+        c.fill(*wiz);
+        QTest::mouseClick(wiz->OKBtn, Qt::LeftButton);
+        EXPECT_EQ(text(doc), c.after) << c.what;
+        EXPECT_FALSE(wiz->isVisible()) << c.what;
+    }
+    // No document: nothing to insert into, and the wizard still closes.
+    closeDocuments();
+    wiz->show();
+    QTest::mouseClick(wiz->OKBtn, Qt::LeftButton);
+    EXPECT_FALSE(wiz->isVisible());
+}
+
+TEST_F(WizardsTwoTest, URLWizardInsertsTheLinkAndKeepsItsLists) {
+    auto* wiz = start<TfrmURLWizard>();
+    EXPECT_EQ(wiz->cmbURL->currentText(), "http://");
+    EXPECT_EQ(wiz->cmbDesc->currentText(), "Description");
+    TTextEditControl& doc = newDocument();
+    wiz->show();
+    wiz->cmbURL->setEditText("index.htm");
+    wiz->cmbDesc->setEditText("Home");
+    QTest::mouseClick(wiz->OKBtn, Qt::LeftButton);
+    EXPECT_EQ(text(doc), "<A HREF=\"index.htm\">Home</A>");
+    EXPECT_EQ(caretColumn(doc), 25);  // before "</A>"
+    EXPECT_FALSE(wiz->isVisible());
+    EXPECT_EQ(dataText("WURLD.fil"), "Home\r\nSend Mail to Me\r\n");
+    const std::string locations = dataText("WURLU.fil");
+
+    // The same location again is not added; another case of it is.
+    for (const char* location : {"index.htm", "Index.htm"}) {
+        wiz->show();
+        wiz->cmbURL->setEditText(location);
+        QTest::mouseClick(wiz->OKBtn, Qt::LeftButton);
+    }
+    EXPECT_EQ(items(wiz->cmbURL).count("index.htm"), 1);
+    EXPECT_EQ(items(wiz->cmbURL).count("Index.htm"), 1);
+    EXPECT_EQ(dataText("WURLU.fil").size(), locations.size() + std::string("Index.htm\r\n").size());
+}
+
+TEST_F(WizardsTwoTest, URLWizardLoadsWhatFilesThereAre) {
+    std::ofstream(paths::dataFile("WURLU.fil"), std::ios::binary) << "page.htm\r\nabout.htm\r\n";
+    auto* wiz = start<TfrmURLWizard>();
+    EXPECT_EQ(items(wiz->cmbURL), (QStringList{"about.htm", "page.htm"}));
+    EXPECT_EQ(items(wiz->cmbDesc), QStringList{"Send Mail to Me"});
+}
+
+TEST_F(WizardsTwoTest, URLWizardSaysWhenAListCannotBeWritten) {
+    std::filesystem::create_directories(paths::dataFile("WURLD.fil"));  // a folder where the file belongs
+    auto* wiz = start<TfrmURLWizard>();
+    TTextEditControl& doc = newDocument();
+    wiz->show();
+    QTest::mouseClick(wiz->OKBtn, Qt::LeftButton);
+    EXPECT_EQ(text(doc), "<A HREF=\"http://\">Description</A>");
+    ASSERT_EQ(prompter->texts().size(), 1);
+    EXPECT_TRUE(prompter->texts().first().contains("WURLD.fil")) << prompter->texts().first().toStdString();
+    EXPECT_TRUE(wiz->isVisible());
+    EXPECT_NE(dataText("WURLU.fil"), "<none>");
+}
