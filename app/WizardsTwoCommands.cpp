@@ -3,6 +3,7 @@
 #include <QAction>
 
 #include "TagInsertion.h"
+#include "TfrmIE.h"
 #include "TfrmJavaWiz.h"
 #include "TfrmURLWizard.h"
 #include "TmdiMain.h"
@@ -30,6 +31,10 @@ void installWizardsTwoCommands(TmdiMain& main) {
     auto* url = new TfrmURLWizard(w);
     url->setTagSink(insert);
     showOnCommand(main, "URLWizardShow", url);
+
+    auto* extensions = new TfrmIE(w);
+    extensions->setTagSink(insert);
+    showOnCommand(main, "InternetExplorerExtensions1Click", extensions);
 
     // Extensions of browsers long gone: kept in the table, never offered.
     for (const char* handler : {"NetscapeExtensions1Click", "HTML3Extensions1Click"})

@@ -6,6 +6,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
 #include <QSpinBox>
 #include <QTest>
 #include <filesystem>
@@ -17,6 +19,9 @@
 #include "Paths.h"
 #include "TTextEditControl.h"
 #include "TfHTML.h"
+#include "RecordingHooks.h"
+#include "TMegaRegistry.h"
+#include "TfrmIE.h"
 #include "TfrmJavaWiz.h"
 #include "TfrmURLWizard.h"
 
@@ -165,4 +170,89 @@ TEST_F(WizardsTwoTest, URLWizardSaysWhenAListCannotBeWritten) {
     EXPECT_TRUE(prompter->texts().first().contains("WURLD.fil")) << prompter->texts().first().toStdString();
     EXPECT_TRUE(wiz->isVisible());
     EXPECT_NE(dataText("WURLU.fil"), "<none>");
+}
+
+TEST_F(WizardsTwoTest, ExtensionTagsGoInAtTheCaret) {
+    auto* wiz = start<TfrmIE>();
+    const struct {
+        const char* what;
+        std::function<void(TfrmIE&)> fill;
+        const char* after;
+    } cases[] = {
+        {"marquee defaults", [](TfrmIE& w) { w.Notebook->setCurrentIndex(TfrmIE::MarqueesPage); },
+         "<marquee behaviour=scroll direction=left height=20 width=100% scrollamount=5 scrolldelay=1 "
+         "loop=infinite>Quillmar Pro Sample Text</marquee>|ab"},
+        {"alternate, right, 50",
+         [](TfrmIE& w) {
+             w.Notebook->setCurrentIndex(TfrmIE::MarqueesPage);
+             w.btnMAlternate->setChecked(true);
+             w.btnMRight->setChecked(true);
+             w.spnMarqueeWidth->setValue(50);
+             w.tMarquee->setText("Hi");
+         },
+         "<marquee behaviour=alternate direction=right height=20 width=50% scrollamount=5 scrolldelay=1 "
+         "loop=infinite>Hi</marquee>|ab"},
+        {"sound, three times",
+         [](TfrmIE& w) {
+             w.Notebook->setCurrentIndex(TfrmIE::SoundsPage);
+             w.tSound->setText("sound.wav");
+             w.spnSoundReps->setValue(3);
+         },
+         "<bgsound src=\"sound.wav\" loop=3>|ab"},
+        {"sound, no name, repetitions bounded at a byte",
+         [](TfrmIE& w) {
+             w.tSound->clear();
+             w.spnSoundReps->setValue(300);
+         },
+         "<bgsound src=\"\" loop=255>|ab"},
+        {"sound forever", [](TfrmIE& w) { w.spnSoundReps->setValue(0); }, "<bgsound src=\"\" loop=infinite>|ab"},
+    };
+    for (const auto& c : cases) {
+        TTextEditControl& doc = documentWith("|ab");
+        wiz->show();
+        c.fill(*wiz);
+        QTest::mouseClick(wiz->OKBtn, Qt::LeftButton);
+        std::string expected = c.after;
+        const int caret = int(expected.find('|')) + 1;
+        expected.erase(caret - 1, 1);
+        EXPECT_EQ(text(doc), expected) << c.what;
+        EXPECT_EQ(caretColumn(doc), caret) << c.what;
+        EXPECT_FALSE(wiz->isVisible()) << c.what;
+    }
+}
+
+TEST_F(WizardsTwoTest, ExtensionTagsFollowTheTagCase) {
+    auto* wiz = start<TfrmIE>();
+    main->IniControl().WriteString("Tags", "Case", "U");
+    TTextEditControl& doc = newDocument();
+    wiz->show();
+    wiz->Notebook->setCurrentIndex(TfrmIE::MarqueesPage);
+    wiz->spnMarqueeWidth->setValue(1);
+    QTest::mouseClick(wiz->OKBtn, Qt::LeftButton);
+    EXPECT_EQ(text(doc),
+              "<MARQUEE BEHAVIOUR=SCROLL DIRECTION=LEFT HEIGHT=20 WIDTH=1% SCROLLAMOUNT=5 SCROLLDELAY=1 "
+              "LOOP=INFINITE>QUILLMAR PRO SAMPLE TEXT</MARQUEE>");
+}
+
+TEST_F(WizardsTwoTest, SoundFieldButtonsAndPlayer) {
+    auto* wiz = start<TfrmIE>();
+    RecordingSoundPlayer sound;
+    wiz->show();
+    prompter->answerOpen({"/snd/Ring.WAV"});
+    QTest::mouseClick(wiz->btnBrowse, Qt::LeftButton);
+    EXPECT_EQ(wiz->tSound->text(), "/snd/Ring.WAV");
+    wiz->tSound->setText("C:\\Snd\\Ring.wav");
+    const struct {
+        QPushButton* button;
+        const char* text;
+    } edits[] = {{wiz->btnSlash, "C:/Snd/Ring.wav"}, {wiz->btnUpper, "C:/SND/RING.WAV"}, {wiz->btnLower, "c:/snd/ring.wav"}};
+    for (const auto& e : edits) {
+        QTest::mouseClick(e.button, Qt::LeftButton);
+        EXPECT_EQ(wiz->tSound->text(), e.text);
+    }
+    QTest::mouseClick(wiz->MediaPlayer1->findChild<QPushButton*>("btnPlay"), Qt::LeftButton);
+    EXPECT_EQ(sound.played, QStringList{"c:/snd/ring.wav"});
+    QTest::mouseClick(wiz->CancelBtn, Qt::LeftButton);
+    EXPECT_FALSE(wiz->isVisible());
+    EXPECT_EQ(sound.stops, 1);  // closing the dialog silences it
 }
