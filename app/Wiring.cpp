@@ -7,6 +7,7 @@
 #include "TableWizardCommands.h"
 #include "OptionsCommands.h"
 #include "ProjectCommands.h"
+#include "PreviewCommands.h"
 #include "TagCommands.h"
 #include "TemplateCommands.h"
 #include "TmdiMain.h"
@@ -23,4 +24,5 @@ void installAllCommands(TmdiMain& main) {
     installOptionsCommands(main);
     installTemplateCommands(main);
     installProjectCommands(main);
+    installPreviewCommands(main);
 }
