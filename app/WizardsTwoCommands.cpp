@@ -2,7 +2,13 @@
 
 #include <QAction>
 
+#include "Navigation.h"
+#include "Prompter.h"
+#include "StartupRules.h"
+#include "TTextEditControl.h"
+#include "TagCommands.h"
 #include "TagInsertion.h"
+#include "TfWizBody.h"
 #include "TfrmIE.h"
 #include "TfrmJavaWiz.h"
 #include "TfrmURLWizard.h"
@@ -20,6 +26,18 @@ void showOnCommand(TmdiMain& main, const char* handler, QWidget* window) {
 
 }  // namespace
 
+void insertBodyTag(TmdiMain& main, const QString& tag) {
+    TTextEditControl* control = activeEditControl(main);
+    if (!control) return;
+    if (FindTagPair(main, control, QStringLiteral("<BODY"), QStringLiteral(">"), true) &&
+        Prompter::current().confirm(QString::fromUtf8(startup::kAppTitle),
+                                    QStringLiteral("Replace existing Body Definition ?"), Prompter::Yes | Prompter::No,
+                                    Prompter::Yes, Prompter::Icon::Information) == Prompter::Yes)
+        control->DeleteSelection();
+    // Answered No: the old tag is still selected and the new one goes in front of it.
+    InsertTag(main, control, tag, QString());
+}
+
 void installWizardsTwoCommands(TmdiMain& main) {
     TmdiMain* w = &main;
     const auto insert = [w](const QString& start, const QString& end) { InsertTag(*w, start, end); };
@@ -31,6 +49,10 @@ void installWizardsTwoCommands(TmdiMain& main) {
     auto* url = new TfrmURLWizard(w);
     url->setTagSink(insert);
     showOnCommand(main, "URLWizardShow", url);
+
+    auto* body = new TfWizBody(w);
+    body->setBodySink([w](const QString& tag) { insertBodyTag(*w, tag); });
+    showOnCommand(main, "BodyWizard1Click", body);
 
     auto* extensions = new TfrmIE(w);
     extensions->setTagSink(insert);

@@ -2,6 +2,8 @@
 // their real buttons into a real document, and the files the URL wizard keeps.
 
 #include <QComboBox>
+#include <QPlainTextEdit>
+#include <QToolButton>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -21,6 +23,8 @@
 #include "TfHTML.h"
 #include "RecordingHooks.h"
 #include "TMegaRegistry.h"
+#include "HtmlViewer.h"
+#include "TfWizBody.h"
 #include "TfrmIE.h"
 #include "TfrmJavaWiz.h"
 #include "TfrmURLWizard.h"
@@ -255,4 +259,101 @@ TEST_F(WizardsTwoTest, SoundFieldButtonsAndPlayer) {
     QTest::mouseClick(wiz->CancelBtn, Qt::LeftButton);
     EXPECT_FALSE(wiz->isVisible());
     EXPECT_EQ(sound.stops, 1);  // closing the dialog silences it
+}
+
+TEST_F(WizardsTwoTest, BodyWizardComposesTheTagAndRendersTheSample) {
+    auto* wiz = start<TfWizBody>();
+    wiz->show();
+    const QString defaults = "<BODY BACKGROUND=\"\" BGCOLOR=\"#000000\" TEXT=\"#FFFFFF\" LINK=\"#00FFFF\" "
+                             "VLINK=\"#00FF00\" ALINK=\"#0000FF\" >";
+    EXPECT_EQ(wiz->Memo1->toPlainText(), defaults + "\n<H2>This is a heading</H2>\nThis is some text\n"
+                                                    "<A HREF=\"Link.htm\">This is a link.</a>");
+    const struct {
+        QLineEdit* field;
+        const char* text;
+    } worked[] = {{wiz->tBGCOLOR, "FFFFFF"}, {wiz->tText, "C0C0C0"}, {wiz->tLink, "FF0000"},
+                  {wiz->tVLink, "800080"},   {wiz->tALink, "FF00FF"}};
+    for (const auto& w : worked) w.field->setText(w.text);
+    wiz->tImage->setText("back.gif");  // a change of the image regenerates at once
+    const QString tag = "<BODY BACKGROUND=\"back.gif\" BGCOLOR=\"#FFFFFF\" TEXT=\"#C0C0C0\" LINK=\"#FF0000\" "
+                        "VLINK=\"#800080\" ALINK=\"#FF00FF\" >";
+    EXPECT_EQ(wiz->Memo1->toPlainText().section('\n', 0, 0), tag);
+    ASSERT_TRUE(wiz->prevHTML->waitForLoad());
+    EXPECT_EQ(wiz->prevHTML->CurrentFile(), wiz->sampleFile());
+    std::ifstream sample(wiz->sampleFile().toStdString(), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(sample), {}), wiz->Memo1->toPlainText().toStdString());
+}
+
+TEST_F(WizardsTwoTest, BodyWizardFieldsAndButtons) {
+    auto* wiz = start<TfWizBody>();
+    wiz->show();
+    // Colour fields take hexadecimal digits only and show six of them.
+    wiz->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(wiz));
+    wiz->tLink->setFocus();
+    wiz->tLink->selectAll();
+    QTest::keyClicks(wiz->tLink, "fgz1");
+    EXPECT_EQ(wiz->tLink->text(), "f1");
+    wiz->tImage->setFocus();  // leaving the field
+    EXPECT_EQ(wiz->tLink->text(), "0000F1");
+    const struct {
+        std::function<void()> act;
+        QLineEdit* field;
+        const char* text;
+    } steps[] = {
+        {[&] { QTest::mouseClick(wiz->sBG.up, Qt::LeftButton); }, wiz->tBGCOLOR, "000040"},
+        {[&] { QTest::mouseClick(wiz->sBG.down, Qt::LeftButton); }, wiz->tBGCOLOR, "000000"},
+        {[&] { QTest::mouseClick(wiz->sBG.down, Qt::LeftButton); }, wiz->tBGCOLOR, "000000"},
+        {[&] { QTest::mouseClick(wiz->sTC.up, Qt::LeftButton); }, wiz->tText, "FFFFFF"},
+        {[&] { QTest::keyClick(wiz->tALink, Qt::Key_Down); }, wiz->tALink, "0000BF"},
+    };
+    for (const auto& s : steps) {
+        s.act();
+        EXPECT_EQ(s.field->text(), s.text);
+    }
+    EXPECT_TRUE(wiz->Memo1->toPlainText().contains("ALINK=\"#0000BF\""));
+
+    prompter->answerOpen({"/pics/Back.GIF"});
+    QTest::mouseClick(wiz->btnBrowse, Qt::LeftButton);
+    EXPECT_EQ(wiz->tImage->text(), "/pics/Back.GIF");
+    wiz->tImage->setText("c:\\web\\Back.gif");
+    const struct {
+        QPushButton* button;
+        const char* text;
+    } edits[] = {{wiz->btnSlash, "c:/web/Back.gif"}, {wiz->btnUpper, "C:/WEB/BACK.GIF"}, {wiz->btnLower, "c:/web/back.gif"}};
+    for (const auto& e : edits) {
+        QTest::mouseClick(e.button, Qt::LeftButton);
+        EXPECT_EQ(wiz->tImage->text(), e.text);
+    }
+    EXPECT_TRUE(wiz->Memo1->toPlainText().startsWith("<BODY BACKGROUND=\"c:/web/back.gif\" "));
+}
+
+TEST_F(WizardsTwoTest, BodyWizardReplacesOrKeepsTheOldTag) {
+    auto* wiz = start<TfWizBody>();
+    wiz->show();
+    QTest::mouseClick(wiz->OKBtn, Qt::LeftButton);  // no document: nothing asked
+    EXPECT_TRUE(prompter->texts().isEmpty());
+
+    const std::string tag = wiz->Memo1->toPlainText().section('\n', 0, 0).toStdString();
+    const struct {
+        const char* what;
+        const char* before;  // caret at the start
+        Prompter::Button answer;
+        std::string after;
+    } cases[] = {
+        {"no BODY tag", "<HTML>", Prompter::NoButton, tag + "<HTML>"},
+        {"replaced", "<HTML>\n<body bgcolor=red>x", Prompter::Yes, "<HTML>\n" + tag + "x"},
+        {"kept", "<BODY>x", Prompter::No, tag + "<BODY>x"},
+    };
+    for (const auto& c : cases) {
+        TTextEditControl& doc = newDocument(c.before);
+        prompter->clearShown();
+        if (c.answer != Prompter::NoButton) prompter->answerConfirm(c.answer);
+        QTest::mouseClick(wiz->OKBtn, Qt::LeftButton);
+        EXPECT_EQ(text(doc), c.after) << c.what;
+        EXPECT_EQ(prompter->texts(),
+                  c.answer == Prompter::NoButton ? QStringList{} : QStringList{"Replace existing Body Definition ?"})
+            << c.what;
+        EXPECT_TRUE(wiz->isVisible()) << c.what;  // it stays open
+    }
 }
