@@ -33,6 +33,7 @@ QToolButton* arrow(const QString& name, Qt::ArrowType type, const char* hint, QW
     b->setObjectName(name);
     b->setArrowType(type);
     b->setAutoRepeat(true);
+    b->setFocusPolicy(Qt::NoFocus);  // the field's Up and Down keys step it from the keyboard
     b->setFixedSize(18, 12);
     if (hint) b->setToolTip(QString::fromLatin1(hint));
     return b;
