@@ -67,6 +67,7 @@ TfrmJavaWiz::TfrmJavaWiz(QWidget* parent) : QDialog(parent), Prefs("quilopt.ini"
     tVSpace = numberBox("tVSpace", d.vspace, "Specify the space (in pixels) above and below the applet (optional)",
                         optional);
     tHSpace = numberBox("tHSpace", d.hspace, "Specify the space (in pixels) each side the applet (optional)", optional);
+    for (QLineEdit* e : {tCBase, tAlt, tName}) e->setMinimumWidth(200);  // the defaults in full view
     auto* opt = new QFormLayout(optional);
     opt->addRow(label(QStringLiteral("CodeBase"), optional, tCBase), tCBase);
     opt->addRow(label(QStringLiteral("Alternate"), optional, tAlt), tAlt);
