@@ -117,10 +117,7 @@ TfWizBody::TfWizBody(QWidget* parent) : QDialog(parent), Prefs("quilopt.ini", "B
 
     connect(tImage, &QLineEdit::textChanged, this, &TfWizBody::btnPreviewClick);
     connect(btnBrowse, &QPushButton::clicked, this, &TfWizBody::btnBrowseClick);
-    connect(btnUpper, &QPushButton::clicked, this, [this] { tImage->setText(tImage->text().toUpper()); });
-    connect(btnLower, &QPushButton::clicked, this, [this] { tImage->setText(tImage->text().toLower()); });
-    connect(btnSlash, &QPushButton::clicked, this,
-            [this] { tImage->setText(tImage->text().replace(QLatin1Char('\\'), QLatin1Char('/'))); });
+    connectNameButtons(tImage, btnUpper, btnLower, btnSlash);
     connect(btnPreview, &QPushButton::clicked, this, &TfWizBody::btnPreviewClick);
     connect(OKBtn, &QPushButton::clicked, this, &TfWizBody::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::close);

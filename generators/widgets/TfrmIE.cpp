@@ -94,10 +94,7 @@ TfrmIE::TfrmIE(QWidget* parent) : QDialog(parent) {
     top->addLayout(foot);
 
     connect(btnBrowse, &QPushButton::clicked, this, &TfrmIE::btnBrowseClick);
-    connect(btnUpper, &QPushButton::clicked, this, [this] { tSound->setText(tSound->text().toUpper()); });
-    connect(btnLower, &QPushButton::clicked, this, [this] { tSound->setText(tSound->text().toLower()); });
-    connect(btnSlash, &QPushButton::clicked, this,
-            [this] { tSound->setText(tSound->text().replace(QLatin1Char('\\'), QLatin1Char('/'))); });
+    connectNameButtons(tSound, btnUpper, btnLower, btnSlash);
     connect(OKBtn, &QPushButton::clicked, this, &TfrmIE::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::close);
     connect(HelpBtn, &QPushButton::clicked, this, &TfrmIE::HelpBtnClick);
