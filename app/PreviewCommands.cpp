@@ -75,7 +75,7 @@ void FilePrint(TmdiMain& main) {
     } else {
         lines = sourceprint::allLines(line, ed->LineCount(), tabSize);
     }
-    const QString error = printSourceLines(printer, ed->FixedFont().font(), lines);
+    const QString error = printSourceLines(printer, ed->FixedFont().font(), ed->FixedFont().color(), lines);
     if (!error.isEmpty()) Prompter::current().message(appTitle(), error, Prompter::Icon::Warning);
     ready(main);
 }
@@ -87,6 +87,10 @@ TfPreview& previewWindow(TmdiMain& main) {
     if (existing) return *existing;
     auto* w = new TfPreview(&main);
     w->setPrinter(&sharedPrinter());
+    // The first file of the command line is shown when the window first
+    // opens, so a preview then adds to its history.
+    if (!main.commandLineFiles().empty())
+        w->setStartFile(QString::fromStdString(std::filesystem::absolute(main.commandLineFiles().front()).string()));
     w->setAboutHandler([&main] { main.runCommand("HelpAbout"); });
     return *w;
 }

@@ -22,7 +22,10 @@ void SaveOpenasNewProject1Click(TmdiMain& main, TfProj& projects) {
     if (!projects.SaveQuestion()) return;
     project::Project p;
     p.title = name->toStdString();
-    for (TfHTML* doc : docs) p.items.push_back(project::Item{doc->caption().toStdString(), {}});
+    // A titled document's item is its path as bytes (the caption shows a
+    // name that is not UTF-8 with replacement characters).
+    for (TfHTML* doc : docs)
+        p.items.push_back(project::Item{doc->isUntitled() ? doc->caption().toStdString() : doc->filePath(), {}});
     projects.setProject(std::move(p));
     projects.btnSaveProjectClick();
 }

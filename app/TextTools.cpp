@@ -1,7 +1,6 @@
 #include "TextTools.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -17,6 +16,7 @@
 #include "TMegaRegistry.h"
 #include "TTextEditControl.h"
 #include "TagCommands.h"
+#include "TagRemoval.h"
 #include "TextSearch.h"
 #include "TfHTML.h"
 #include "TfNetscapeError.h"
@@ -43,42 +43,27 @@ bool undoFitsOrGoOn(TTextEditControl& control, std::uint64_t undoBytes) {
                                        Prompter::Yes | Prompter::No, Prompter::No) == Prompter::Yes;
 }
 
-namespace {
-// The most undo history removing every tag can take: every byte once, and
-// for each "<" a few records (one per paragraph a tag spans, at most).
-std::uint64_t convertUndoBytes(const qm::TParagraphStore& store) {
-    std::uint64_t opens = 0;
-    for (qm::ParaNum n(1); n.value <= store.ParagraphCount(); ++n) {
-        const std::string_view t = store.paragraphText(n);
-        opens += static_cast<std::uint64_t>(std::count(t.begin(), t.end(), '<'));
-    }
-    return static_cast<std::uint64_t>(store.ByteCount()) +
-           opens * 2 * qm::TEditUndoBuffer::replaceRecordBytes(0, 0);
-}
-}  // namespace
-
 int ConvertToText(TmdiMain& main, TTextEditControl* control) {
     if (!control) {
         main.SetStatusText(QStringLiteral("Ready ..."));
         return 0;
     }
-    if (!undoFitsOrGoOn(*control, convertUndoBytes(control->editor().store()))) return 0;
+    qm::TParagraphStore& store = control->editor().store();
+    if (!undoFitsOrGoOn(*control, qm::removeTags(store, false).undoBytes)) return 0;
     HourglassGuard hourglass;
-    qm::TParagraphStore::EditGroup oneStep(control->editor().store());
     main.SetStatusText(QStringLiteral("Converting to Text ..."));
-    int removed = 0;
-    std::string lastTag;
-    for (bool found = control->FindText("<", kFromTop); found; found = control->FindText("<", kFromCaret)) {
-        const qm::TextPos tagStart = editpos::selectionStart(*control);
-        if (!control->FindText(">", kFromCaret)) continue;  // the "<" stays; no ">" follows any later one
-        editpos::select(*control, tagStart, editpos::caret(*control));
-        lastTag = control->editor().selectedText();
-        control->DeleteSelection();
-        ++removed;
+    qm::TagRemoval r;
+    {
+        qm::TParagraphStore::EditGroup oneStep(store);
+        r = qm::removeTags(store, true);
     }
-    // Only the last removed tag matters on the clipboard; putting each one
-    // there in turn would flood other programs watching it.
-    if (removed > 0) QtEditClipboard().setBytes(lastTag);
+    const int removed = r.removed;
+    if (removed > 0) {
+        editpos::setCaret(*control, r.lastStart);
+        // Only the last removed tag matters on the clipboard; putting each one
+        // there in turn would flood other programs watching it.
+        QtEditClipboard().setBytes(r.lastTag);
+    }
     main.SetStatusText(QStringLiteral("Ready ..."));
     return removed;
 }

@@ -7,6 +7,9 @@
 #include "TableWizardCommands.h"
 #include "OptionsCommands.h"
 #include "ProjectCommands.h"
+#include "MacroCommands.h"
+#include "PluginCommands.h"
+#include "PickListCommands.h"
 #include "PreviewCommands.h"
 #include "TagCommands.h"
 #include "TemplateCommands.h"
@@ -24,5 +27,8 @@ void installAllCommands(TmdiMain& main) {
     installOptionsCommands(main);
     installTemplateCommands(main);
     installProjectCommands(main);
+    installMacroCommands(main);
+    installPluginCommands(main);
+    installPickListCommands(main);
     installPreviewCommands(main);
 }

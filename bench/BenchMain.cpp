@@ -102,7 +102,7 @@ bench::Figures parseFigures(const std::string& output)
 int usage()
 {
     std::cerr << "usage: bench_engine [--mb 20[,200,...]] [--runs 3] [--systems store,qtextdocument,scintilla,vector]\n"
-                 "                    [--dir FOLDER] [--seed 1] [--keep]\n";
+                 "                    [--dir FOLDER] [--seed 1] [--keep] [--reads 10000] [--long-lines N]\n";
     return 2;
 }
 
@@ -118,6 +118,7 @@ int main(int argc, char** argv)
     std::vector<std::string> systems = builtSystems();
     std::filesystem::path dir = std::filesystem::temp_directory_path() / "quillmar-bench";
     bool keep = false;
+    int longLines = 0;  // > 0: that many 1 MB lines of minified HTML instead of the normal file
 
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -136,6 +137,10 @@ int main(int argc, char** argv)
             config.savePath = value();
         else if (a == "--seed")
             config.seed = std::stoull(value());
+        else if (a == "--reads")
+            config.reads = std::max(1, std::stoi(value()));
+        else if (a == "--long-lines")
+            longLines = std::max(1, std::stoi(value()));
         else if (a == "--mb") {
             sizes.clear();
             for (const std::string& s : splitList(value()))
@@ -160,9 +165,13 @@ int main(int argc, char** argv)
     for (double mb : sizes) {
         char name[96];
         std::snprintf(name, sizeof name, "bench-%gmb-seed%llu.html", mb, static_cast<unsigned long long>(config.seed));
+        if (longLines > 0)
+            std::snprintf(name, sizeof name, "bench-%dx1mb-seed%llu.html", longLines,
+                          static_cast<unsigned long long>(config.seed));
         const std::string file = (dir / name).string();
         bench::HtmlFileStats stats =
-            bench::writeHtmlFile(file, static_cast<std::uint64_t>(mb * 1e6), config.seed);
+            longLines > 0 ? bench::writeLongLineHtmlFile(file, longLines, 1000000, config.seed)
+                          : bench::writeHtmlFile(file, static_cast<std::uint64_t>(mb * 1e6), config.seed);
         std::cerr << "generated " << file << ": " << stats.bytes << " bytes, " << stats.lines << " lines, "
                   << stats.longLines << " lines of 2000+ bytes (longest " << stats.maxLineLength << "), "
                   << stats.tabLines << " lines with tabs, " << stats.lowerTdCount << " <td>\n";
@@ -177,7 +186,7 @@ int main(int argc, char** argv)
                 std::cerr << "  " << mb << " MB run " << run + 1 << "/" << runs << ": " << s.system << "..." << std::flush;
                 bench::ChildResult r = bench::runChild(
                     self, {"--child", s.system, "--file", file, "--save", (dir / ("saved-" + s.system + ".html")).string(),
-                           "--seed", std::to_string(config.seed)});
+                           "--seed", std::to_string(config.seed), "--reads", std::to_string(config.reads)});
                 bench::Figures figures = parseFigures(r.output);
                 if (r.exitCode != 0 || !figures.count("save")) {
                     s.failure = "run " + std::to_string(run + 1) + " failed (exit " + std::to_string(r.exitCode) + ")";

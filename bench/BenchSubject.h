@@ -43,6 +43,9 @@ public:
     // Inserts one byte as its own undo step.
     virtual void insertChar(std::int64_t line, std::size_t column, char c) = 0;
 
+    // Undoes one step (the replace-all right after it was made).
+    virtual void undoOnce() = 0;
+
     // Undoes until nothing is left; returns the number of undo steps taken.
     virtual std::int64_t undoAll() = 0;
 

@@ -1,5 +1,6 @@
 #include "HtmlGenerator.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -255,6 +256,55 @@ HtmlFileStats writeHtmlFile(const std::string& path, std::uint64_t targetBytes, 
         if (!chunk.empty() && std::fwrite(chunk.data(), 1, chunk.size(), file.get()) != chunk.size())
             failed = true;
     });
+    if (std::fclose(file.release()) != 0 || failed)
+        throw std::runtime_error("cannot write " + path);
+    return stats;
+}
+
+HtmlFileStats writeLongLineHtmlFile(const std::string& path, int lines, std::uint64_t lineBytes, std::uint64_t seed)
+{
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"), &std::fclose);
+    if (!file)
+        throw std::runtime_error("cannot create " + path);
+    Rng rng(seed);
+    HtmlFileStats stats;
+    bool failed = false;
+    std::string line;
+    for (int n = 0; n < lines; ++n) {
+        line.clear();
+        while (line.size() < lineBytes) {
+            switch (rng.below(4)) {
+            case 0:
+                line += "<div class=\"c" + std::to_string(rng.below(50)) + "\"><a href=\"" + url(rng) + "\">" +
+                        phrase(rng) + "</a></div>";
+                break;
+            case 1:
+                line += "<tr><td>" + std::string(word(rng)) + "</td><td>" + std::to_string(rng.below(10000)) + "</td></tr>";
+                stats.lowerTdCount += 2;
+                break;
+            case 2:
+                line += "<path d=\"M" + std::to_string(rng.below(500)) + " " + std::to_string(rng.below(500)) + "l" +
+                        std::to_string(rng.below(90)) + "-" + std::to_string(rng.below(90)) + "z\"/>";
+                break;
+            default:
+                line += "<p>" + phrase(rng) + "</p>";
+            }
+        }
+        // Cut to size without splitting a "<td>" (the count stays exact).
+        while (line.size() > lineBytes) {
+            if (line.compare(line.size() - 4, 4, "<td>") == 0)
+                --stats.lowerTdCount;
+            line.pop_back();
+        }
+        if (!line.empty() && (line.back() == ' ' || line.back() == '\t'))
+            line.back() = '.';  // no trailing blanks: every system holds the same text
+        line += "\r\n";
+        failed = failed || std::fwrite(line.data(), 1, line.size(), file.get()) != line.size();
+        stats.bytes += line.size();
+        ++stats.lines;
+        ++stats.longLines;
+        stats.maxLineLength = std::max<std::uint64_t>(stats.maxLineLength, line.size() - 2);
+    }
     if (std::fclose(file.release()) != 0 || failed)
         throw std::runtime_error("cannot write " + path);
     return stats;

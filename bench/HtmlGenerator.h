@@ -42,6 +42,11 @@ struct HtmlFileStats {
 // when the file cannot be written.
 HtmlFileStats writeHtmlFile(const std::string& path, std::uint64_t targetBytes, std::uint64_t seed);
 
+// Minified HTML: `lines` lines of lineBytes bytes each (tags, attributes,
+// text and "<td>" cells packed together, as generated pages and inline SVG
+// are), ASCII, CR LF after every line.
+HtmlFileStats writeLongLineHtmlFile(const std::string& path, int lines, std::uint64_t lineBytes, std::uint64_t seed);
+
 // The same text in memory (for tests and small sizes).
 std::string generateHtml(std::uint64_t targetBytes, std::uint64_t seed, HtmlFileStats* stats = nullptr);
 

@@ -20,14 +20,16 @@ struct RunConfig {
 };
 
 // Operation keys, in table order; each is reported as seconds.
-inline constexpr const char* kOperations[] = {"load", "reads", "rewrap", "replace", "inserts", "undo", "save", "save_sync"};
+inline constexpr const char* kOperations[] = {"load",    "reads", "rewrap", "replace", "undo_replace",
+                                              "inserts", "undo",  "save",   "save_sync"};
 
 // Runs every operation once on a fresh, empty subject; residentBefore is the
 // process's resident size just before the load (the caller measures it, so
 // that it includes whatever the system needs before it holds any text).
 // Keys: the operations (seconds; "na" when the system cannot), "rss_load"
-// (bytes the load added), "lines", "display_lines", "replaced",
-// "undo_steps", "hash_load", "hash_replace", "hash_final", "hash_saved".
+// (bytes the load added), "rss_inserts" (bytes the inserts and their undo
+// history added), "lines", "display_lines", "replaced", "undo_steps",
+// "hash_load", "hash_replace", "hash_undo_replace", "hash_final", "hash_saved".
 std::map<std::string, std::string> runOperations(BenchSubject& subject, const RunConfig& config);
 
 }  // namespace bench

@@ -112,6 +112,8 @@ public:
         sci_.SendScintilla(Sci::SCI_INSERTTEXT, static_cast<uintptr_t>(pos), text);
     }
 
+    void undoOnce() override { sci_.SendScintilla(Sci::SCI_UNDO); }
+
     std::int64_t undoAll() override
     {
         std::int64_t steps = 0;

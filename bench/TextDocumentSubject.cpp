@@ -124,6 +124,8 @@ public:
         cursor.insertText(QString(QLatin1Char(c)));
     }
 
+    void undoOnce() override { doc_.undo(); }
+
     std::int64_t undoAll() override
     {
         std::int64_t steps = 0;

@@ -109,13 +109,34 @@ public:
         for (std::string& l : lines_) {
             for (std::size_t p = l.find(from); p != std::string::npos; p = l.find(from, p + to.size())) {
                 l.replace(p, from.size(), to);
+                replaced_.push_back({static_cast<std::int64_t>(&l - lines_.data()), p});
                 ++count;
             }
         }
+        replacedFrom_ = from;
         return count;
     }
 
-    void clearUndo() override { undo_.clear(); }
+    void clearUndo() override
+    {
+        undo_.clear();
+        replaced_.clear();
+    }
+
+    // The floor keeps one replace-all (where and what) or single inserts.
+    void undoOnce() override
+    {
+        if (replaced_.empty()) {
+            if (!undo_.empty()) {
+                lines_[static_cast<std::size_t>(undo_.back().line)].erase(undo_.back().column, 1);
+                undo_.pop_back();
+            }
+            return;
+        }
+        for (auto it = replaced_.rbegin(); it != replaced_.rend(); ++it)
+            lines_[static_cast<std::size_t>(it->line)].replace(it->column, replacedFrom_.size(), replacedFrom_);
+        replaced_.clear();
+    }
 
     void insertChar(std::int64_t line, std::size_t column, char c) override
     {
@@ -157,6 +178,8 @@ private:
     };
     std::vector<std::string> lines_;
     std::vector<Insertion> undo_;
+    std::vector<Insertion> replaced_;  // same lengths here, so positions stay valid
+    std::string replacedFrom_;
 };
 
 }  // namespace

@@ -4,6 +4,8 @@
 // offscreen platform; prints medians per mode and, last, the worst of both:
 //   median repaint ms: keystroke K, page down P, jump to end J
 // Not a test: timings depend on the machine. Usage: editwidget_bench [MB]
+// [--one-line]: with --one-line the file is one line of MB megabytes of
+// minified HTML, and the keystroke goes to the middle of that line.
 
 #include "HtmlGenerator.h"
 #include "TTextEditControl.h"
@@ -69,7 +71,7 @@ double timeSamples(PaintCounter& counter, int samples, const std::function<void(
     return median(ms);
 }
 
-Result runMode(TTextEditControl& w, PaintCounter& counter, bool wrap) {
+Result runMode(TTextEditControl& w, PaintCounter& counter, bool wrap, bool oneLine) {
     w.setWordWrap(wrap);
     w.setWrapToWindow(wrap);
     QApplication::processEvents();
@@ -77,7 +79,11 @@ Result runMode(TTextEditControl& w, PaintCounter& counter, bool wrap) {
     Result r;
     QWidget* target = &w;
     r.keystroke = timeSamples(
-        counter, samples, [&] { w.SetCaret(w.LineCount() / 2, 1); },
+        counter, samples,
+        [&] {
+            if (oneLine && !wrap) w.SetCaret(1, static_cast<int>(w.GetParagraphText(1).size() / 2));
+            else w.SetCaret(w.LineCount() / 2, 1);
+        },
         [&] { press(target, Qt::Key_X, Qt::NoModifier, QStringLiteral("x")); });
     r.pageDown = timeSamples(
         counter, samples, [&] {},
@@ -96,10 +102,13 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const int megabytes = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
+    const bool oneLine = argc > 2 && std::string(argv[2]) == "--one-line";
 
     const auto file = std::filesystem::temp_directory_path() /
                       ("quillmar-editwidget-bench-" + std::to_string(QCoreApplication::applicationPid()) + ".html");
-    const bench::HtmlFileStats stats = bench::writeHtmlFile(file.string(), std::uint64_t(megabytes) << 20, 20240611);
+    const bench::HtmlFileStats stats =
+        oneLine ? bench::writeLongLineHtmlFile(file.string(), 1, std::uint64_t(megabytes) * 1000000, 20240611)
+                : bench::writeHtmlFile(file.string(), std::uint64_t(megabytes) << 20, 20240611);
 
     TTextEditControl w;
     w.resize(1000, 800);
@@ -121,8 +130,8 @@ int main(int argc, char** argv) {
                 static_cast<unsigned long long>(stats.bytes), static_cast<unsigned long long>(stats.lines),
                 std::chrono::duration<double, std::milli>(t1 - t0).count(), w.VisibleLines(), w.VisibleColumns());
 
-    const Result off = runMode(w, counter, false);
-    const Result on = runMode(w, counter, true);
+    const Result off = runMode(w, counter, false, oneLine);
+    const Result on = runMode(w, counter, true, oneLine);
     std::printf("median repaint ms: keystroke %.2f, page down %.2f, jump to end %.2f\n",
                 std::max(off.keystroke, on.keystroke), std::max(off.pageDown, on.pageDown),
                 std::max(off.jumpToEnd, on.jumpToEnd));

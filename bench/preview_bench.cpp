@@ -1,6 +1,7 @@
 // Web Preview on a large page: the time from F9 (the command run as its key
 // runs it) until the page is loaded, and until its first screen is painted
-// (the preview's grab shows the page's own background colour). The first
+// (the preview's grab shows the page's own background colour, a new one each
+// run, watched from F9 on: the engine paints before the load ends). The first
 // run includes starting the browser engine; the rest preview again into
 // the open window, as a user does after each edit. On the offscreen
 // platform unless QT_QPA_PLATFORM says otherwise.
@@ -26,13 +27,14 @@
 
 namespace {
 
-constexpr QRgb kBackground = 0xFF123456;
-
-// A page of about `bytes` bytes: a table, a flex row and paragraphs.
-std::string page(std::size_t bytes) {
-    std::string s =
-        "<html><head><title>Large</title><style>.row{display:flex;gap:4px}</style></head>\n"
-        "<body bgcolor=\"#123456\" text=\"#FFFFFF\">\n<div class=row><div>one</div><div>two</div></div>\n<table>\n";
+// A page of about `bytes` bytes: a table, a flex row and paragraphs, on a
+// background of blue `blue`.
+std::string page(std::size_t bytes, int blue) {
+    char colour[8];
+    std::snprintf(colour, sizeof colour, "#1234%02X", blue & 0xFF);
+    std::string s = "<html><head><title>Large</title><style>.row{display:flex;gap:4px}</style></head>\n<body bgcolor=\"" +
+                    std::string(colour) +
+                    "\" text=\"#FFFFFF\">\n<div class=row><div>one</div><div>two</div></div>\n<table>\n";
     for (int i = 0; s.size() < bytes / 2; ++i)
         s += "<tr><td>" + std::to_string(i) + "</td><td>cell text " + std::to_string(i * 7) + "</td><td><b>bold</b></td></tr>\n";
     s += "</table>\n";
@@ -41,9 +43,9 @@ std::string page(std::size_t bytes) {
     return s + "</body></html>\n";
 }
 
-bool painted(HtmlViewer* v) {
+bool painted(HtmlViewer* v, int blue) {
     const QImage img = v->view()->grab().toImage();
-    return !img.isNull() && img.width() > 10 && img.pixel(5, img.height() - 5) == kBackground;
+    return !img.isNull() && img.width() > 10 && img.pixel(5, img.height() - 5) == qRgb(0x12, 0x34, blue & 0xFF);
 }
 
 }  // namespace
@@ -65,31 +67,46 @@ int main(int argc, char** argv) {
     installPreviewCommands(main);
     TfHTML* doc = TfHTML::create(main);
     main.mdiArea()->setActiveSubWindow(doc->subWindow());
-    const std::string text = page(static_cast<std::size_t>(mb * 1e6));
-    doc->txtHTML()->InsertText(text);
     HtmlViewer* viewer = previewWindow(main).Viewer();
+    std::size_t size = 0;
 
     std::vector<double> loaded, shown;
     for (int r = 0; r < runs; ++r) {
+        const int blue = 0x56 + r;
+        const std::string text = page(static_cast<std::size_t>(mb * 1e6), blue);
+        size = text.size();
+        doc->txtHTML()->ClearAll();
+        doc->txtHTML()->InsertText(text);
+        bool done = false;
+        double loadMs = 0;
         QElapsedTimer t;
+        auto c = QObject::connect(viewer, &HtmlViewer::loadFinished, [&] {
+            done = true;
+            loadMs = double(t.nsecsElapsed()) / 1e6;
+        });
         t.start();
         main.runCommand("WebPreview1Click");
         const double command = double(t.nsecsElapsed()) / 1e6;
-        if (!viewer->waitForLoad(60000)) {
-            std::printf("run %d: the page did not load\n", r + 1);
+        double paintMs = -1;
+        while ((!done || paintMs < 0) && t.elapsed() < 60000) {
+            QApplication::processEvents(QEventLoop::AllEvents, 5);
+            if (paintMs < 0 && painted(viewer, blue)) paintMs = double(t.nsecsElapsed()) / 1e6;
+        }
+        QObject::disconnect(c);
+        if (!done || paintMs < 0) {
+            std::printf("run %d: the page was not shown\n", r + 1);
             return 1;
         }
-        loaded.push_back(double(t.nsecsElapsed()) / 1e6);
-        while (!painted(viewer) && t.elapsed() < 60000) QApplication::processEvents(QEventLoop::AllEvents, 5);
-        shown.push_back(double(t.nsecsElapsed()) / 1e6);
-        std::printf("run %d: command %.0f ms, loaded %.0f ms, painted %.0f ms%s\n", r + 1, command, loaded.back(), shown.back(),
-                    r == 0 ? " (engine start included)" : "");
+        loaded.push_back(loadMs);
+        shown.push_back(paintMs);
+        std::printf("run %d: command %.0f ms, first screen painted %.0f ms, load finished %.0f ms%s\n", r + 1, command,
+                    paintMs, loadMs, r == 0 ? " (engine start included)" : "");
     }
-    std::printf("page %zu bytes\n", text.size());
+    std::printf("page %zu bytes\n", size);
     if (runs > 1) {
         std::vector<double> warm(shown.begin() + 1, shown.end());
         std::sort(warm.begin(), warm.end());
-        std::printf("F9 to painted, median of %d later runs: %.0f ms (goal: under 1000 ms)\n", runs - 1,
+        std::printf("F9 to first screen painted, median of %d later runs: %.0f ms (goal: under 1000 ms)\n", runs - 1,
                     warm[warm.size() / 2]);
     }
     doc->txtHTML()->setModified(false);

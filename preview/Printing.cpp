@@ -38,11 +38,13 @@ bool choosePdfWithoutPrinter(QPrinter& printer) {
 
 namespace {
 
-QString paintLines(QPagedPaintDevice& device, const QFont& font, const std::vector<std::string>& lines) {
+QString paintLines(QPagedPaintDevice& device, const QFont& font, const QColor& color,
+                   const std::vector<std::string>& lines) {
     QPainter painter;
     if (!painter.begin(&device)) return QStringLiteral("The printer could not be opened.");
     QFont f(font, painter.device());
     painter.setFont(f);
+    painter.setPen(color);
     const QFontMetrics fm(f, painter.device());
     const QRect area = painter.viewport();
     const int lineHeight = std::max(1, fm.lineSpacing());
@@ -79,8 +81,9 @@ QString writePdf(const QString& fileName, const QByteArray& pdf) {
 
 }  // namespace
 
-QString printSourceLines(QPrinter& printer, const QFont& font, const std::vector<std::string>& lines) {
-    if (printer.outputFormat() != QPrinter::PdfFormat) return paintLines(printer, font, lines);
+QString printSourceLines(QPrinter& printer, const QFont& font, const QColor& color,
+                         const std::vector<std::string>& lines) {
+    if (printer.outputFormat() != QPrinter::PdfFormat) return paintLines(printer, font, color, lines);
     // A PDF file is made in memory and written like every other file.
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -89,7 +92,7 @@ QString printSourceLines(QPrinter& printer, const QFont& font, const std::vector
         pdf.setPageLayout(printer.pageLayout());
         pdf.setResolution(printer.resolution());
         pdf.setCreator(printer.creator());
-        const QString error = paintLines(pdf, font, lines);
+        const QString error = paintLines(pdf, font, color, lines);
         if (!error.isEmpty()) return error;
     }
     return writePdf(printer.outputFileName(), buffer.data());

@@ -4,6 +4,7 @@
 // for a printer when none is installed, and the text output that prints
 // the source lines.
 
+#include <QColor>
 #include <QFont>
 #include <QString>
 #include <string>
@@ -18,9 +19,10 @@ QPrinter& sharedPrinter();
 // asks for the PDF file to print to. False when the user cancels.
 bool choosePdfWithoutPrinter(QPrinter& printer);
 
-// Prints the lines in the font, each from the left edge of the printable
-// area, a line wider than the page continued on the next printed line, a
-// new page when the next line would come within two line heights of the
-// bottom. A PDF file is written through the durable-write routine. Returns
+// Prints the lines in the font and colour, each from the left edge of the
+// printable area, a line wider than the page continued on the next printed
+// line, a new page when the next line would come within two line heights of
+// the bottom. A PDF file is written through the durable-write routine. Returns
 // an error text, empty when printed.
-QString printSourceLines(QPrinter& printer, const QFont& font, const std::vector<std::string>& lines);
+QString printSourceLines(QPrinter& printer, const QFont& font, const QColor& color,
+                         const std::vector<std::string>& lines);

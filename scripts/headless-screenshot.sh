@@ -40,7 +40,7 @@ dismiss() {
 }
 
 dismiss "Quillmar HTML Editor" Return || true
-dismiss "Tip of the Day" Escape || true
+dismiss "Tip of the day" Escape || true
 main=""
 for _ in $(seq 100); do
   main="$(xdotool search --name "^Quillmar Pro HTML Editor" 2>/dev/null | head -1 || true)"

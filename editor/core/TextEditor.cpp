@@ -20,6 +20,7 @@ void TextEditor::setClipboard(EditClipboard* clipboard) {
 // ---- Store notifications ----
 
 void TextEditor::linesChanged(LineNum first, LineNum last) {
+    foldedPara_ = ParaNum(0);
     // Keep the same text at the top: an edit above the top line moves the top
     // line by the lines it added or removed (never above the edit). The store
     // reports from the line before the edited one, so first == top - 1 is an

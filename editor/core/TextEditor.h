@@ -226,9 +226,10 @@ private:
     void typeBytes(std::string_view bytes, bool overwriteChars);
     int overwriteOrInsert(std::string_view bytes, std::int32_t charsToReplace);
     std::int32_t smartTabColumn(LineNum line, DisplayCol dc) const;
-    // countOnly: only count what Replace All would replace (nothing changes).
+    // With undoBytes, nothing changes: Replace All is only counted, and the
+    // undo history it would take is added to *undoBytes.
     int doReplace(std::string_view pattern, std::string_view replacement, unsigned options,
-                  bool countOnly = false);
+                  std::uint64_t* undoBytes = nullptr);
 
     TParagraphStore store_;
     EditorView* view_ = nullptr;
@@ -255,6 +256,11 @@ private:
     bool scrollPastEnd_ = false;
     bool wantEnter_ = true;
     bool wantTab_ = false;
+    // The case-folded bytes of the paragraph searched last, so that searches
+    // one after another in a long line (Grab URLs, Goto) fold it once; any
+    // change of the text drops it.
+    ParaNum foldedPara_{0};
+    std::string foldedText_;
     bool readOnly_ = false;
 };
 

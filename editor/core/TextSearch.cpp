@@ -5,8 +5,7 @@
 
 namespace qm {
 
-namespace {
-bool acceptable(std::string_view text, std::size_t at, std::size_t len, bool wholeWords) {
+bool acceptableMatch(std::string_view text, std::size_t at, std::size_t len, bool wholeWords) {
     const std::size_t n = text.size();
     if (!utf8::isBoundary(text.data(), n, at) || !utf8::isBoundary(text.data(), n, at + len))
         return false;
@@ -15,7 +14,6 @@ bool acceptable(std::string_view text, std::size_t at, std::size_t len, bool who
     const bool rightOk = at + len == n || isWordDelimiter(text[at + len]);
     return leftOk && rightOk;
 }
-}  // namespace
 
 std::optional<std::size_t> findInParagraph(std::string_view text, std::string_view folded,
                                            std::string_view pattern, std::size_t from,
@@ -30,7 +28,7 @@ std::optional<std::size_t> findInParagraph(std::string_view text, std::string_vi
         while (at <= lastStart) {
             const std::size_t hit = folded.find(pattern, at);
             if (hit == std::string_view::npos || hit > lastStart) return std::nullopt;
-            if (acceptable(text, hit, len, wholeWords)) return hit;
+            if (acceptableMatch(text, hit, len, wholeWords)) return hit;
             at = hit + 1;
         }
         return std::nullopt;
@@ -39,7 +37,7 @@ std::optional<std::size_t> findInParagraph(std::string_view text, std::string_vi
     for (;;) {
         const std::size_t hit = folded.rfind(pattern, at);
         if (hit == std::string_view::npos || hit < from) return std::nullopt;
-        if (acceptable(text, hit, len, wholeWords)) return hit;
+        if (acceptableMatch(text, hit, len, wholeWords)) return hit;
         if (hit == 0) return std::nullopt;
         at = hit - 1;
     }

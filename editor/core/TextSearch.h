@@ -29,6 +29,9 @@ constexpr std::size_t kMaxSearchText = 255;
 // starts at or after `from`. A match must start and end on character
 // boundaries of the text and, with wholeWords, have a delimiter or the
 // paragraph edge on both sides. Returns the 0-based start of the match.
+// Whether a match of len bytes at `at` in text meets the rules above.
+bool acceptableMatch(std::string_view text, std::size_t at, std::size_t len, bool wholeWords);
+
 std::optional<std::size_t> findInParagraph(std::string_view text, std::string_view folded,
                                            std::string_view pattern, std::size_t from,
                                            std::size_t limit, bool backwards, bool wholeWords);

@@ -89,8 +89,13 @@ void breakParagraph(std::string_view text, std::size_t from, std::int32_t w, std
 }
 
 std::int32_t columnsOf(std::string_view line, std::size_t bytes, std::int32_t t) {
-    std::int64_t col = 0;
-    std::size_t i = 0;
+    return columnsFrom(line, 0, 0, bytes, t);
+}
+
+std::int32_t columnsFrom(std::string_view line, std::size_t from, std::int32_t startCol, std::size_t bytes,
+                         std::int32_t t) {
+    std::int64_t col = startCol;
+    std::size_t i = from;
     const std::size_t end = std::min(bytes, line.size());
     while (i < end) {
         const std::size_t run = plainRun(line.data(), i, end);

@@ -27,6 +27,8 @@ void breakParagraph(std::string_view text, std::size_t from, std::int32_t w, std
 
 // Display columns taken by the first `bytes` bytes of a display line.
 std::int32_t columnsOf(std::string_view line, std::size_t bytes, std::int32_t t);
+// The same, going on from byte `from` (a character start) at column `col`.
+std::int32_t columnsFrom(std::string_view line, std::size_t from, std::int32_t col, std::size_t bytes, std::int32_t t);
 
 // The byte offset of the character covering 0-based display column `col`;
 // past the end: line.size() plus the columns beyond. startCol, if given,

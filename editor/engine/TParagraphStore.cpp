@@ -8,6 +8,7 @@
 #include "LoadArena.h"
 #include "StoreBlock.h"
 #include "StoreNotifier.h"
+#include "Utf8.h"
 
 #include <algorithm>
 #include <cassert>
@@ -313,6 +314,7 @@ void TParagraphStore::resetText() {
 void TParagraphStore::reset() { resetText(); }
 
 void TParagraphStore::noteChanged(LineNum first, LineNum last) {
+    ++changes_;
     if (first.value < 1) first = LineNum(1);
     if (!pendingChange_) {
         changedFirst_ = first;
@@ -448,7 +450,17 @@ TextPos TParagraphStore::toTextPos(LinePos p) const {
 DisplayCol TParagraphStore::displayColumn(LineNum line, ByteCol col) const {
     const std::string_view t = lineText(line);
     const std::size_t bytes = static_cast<std::size_t>(std::max(col.value, 1) - 1);
-    return DisplayCol(layout::columnsOf(t, bytes, tabSize_) + 1);
+    // Asked again and again further along one long line (a caret moving
+    // through it), the count goes on from the last answer instead of the
+    // line start, as long as nothing changed.
+    ColumnMemo& m = columnMemo_;
+    const bool goOn = m.changes == changes_ && m.line == line && m.tabSize == tabSize_ && m.bytes <= bytes &&
+                      m.bytes <= t.size();
+    const std::int32_t cols = goOn ? layout::columnsFrom(t, m.bytes, m.cols, bytes, tabSize_)
+                                   : layout::columnsOf(t, bytes, tabSize_);
+    if (bytes <= t.size() && utf8::isBoundary(t.data(), t.size(), bytes))
+        m = {changes_, line, tabSize_, bytes, cols};
+    return DisplayCol(cols + 1);
 }
 
 ByteCol TParagraphStore::byteColumn(LineNum line, DisplayCol dc) const {

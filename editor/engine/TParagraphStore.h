@@ -296,6 +296,17 @@ private:
     bool suspendRecording_ = false;
     bool suspendMarkers_ = false;
 
+    // Every change of the text or its layout counts here (what caches check).
+    std::uint64_t changes_ = 0;
+    struct ColumnMemo {
+        std::uint64_t changes = ~std::uint64_t(0);
+        LineNum line;
+        std::int32_t tabSize = 0;
+        std::size_t bytes = 0;
+        std::int32_t cols = 0;
+    };
+    mutable ColumnMemo columnMemo_;  // the last displayColumn answer
+
     LineNum changedFirst_{1};
     LineNum changedLast_{kToEndOfText};
     int notifyDepth_ = 0;

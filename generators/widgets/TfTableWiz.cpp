@@ -53,6 +53,9 @@ TfTableWiz::TfTableWiz(QWidget* parent) : QDialog(parent), Prefs("quilopt.ini", 
         s->setObjectName(QString::fromLatin1(name));
         s->setRange(1, max);
         s->setValue(value);
+        // Typed digits count once the box is left: typing 12 must not cut
+        // the grid to 1 row on the way.
+        s->setKeyboardTracking(false);
         s->setToolTip(QString::fromLatin1(hint));
         s->setStatusTip(s->toolTip());
         return s;

@@ -1,6 +1,6 @@
 # Shared by the end-to-end scripts (sourced): a private Xvfb display, fresh
 # settings and data folders in $WORK, and fail, window, startProgram,
-# exitProgram, expect_bytes, value and check.
+# closeTip, exitProgram, expect_bytes, value and check.
 for tool in Xvfb xdotool xdpyinfo; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
@@ -55,9 +55,23 @@ startProgram() {
   for _ in $(seq 50); do xdotool search --onlyvisible --name '^Quillmar HTML Editor$' >/dev/null 2>&1 || break; sleep 0.1; done
   xdotool search --onlyvisible --name '^Quillmar HTML Editor$' >/dev/null 2>&1 && fail "the splash did not close by itself"
   MAIN="$(window '^Quillmar Pro HTML Editor')" || fail "no main window"
+  # The tip of the day follows unless [Start Options] Tips=0; TIP is its
+  # window. It is closed here unless the script sets KEEP_TIP=1.
+  TIP=""
+  if [ "$(value 'Start Options' Tips 2>/dev/null)" != 0 ]; then
+    TIP="$(window '^Tip of the day$')" || fail "no tip of the day at start-up"
+    [ -n "${KEEP_TIP:-}" ] || closeTip
+  fi
   # Document windows live inside the main window (no X windows of their own).
   sleep 0.5
   xdotool windowfocus --sync "$MAIN"
+}
+
+closeTip() {
+  sleep 0.3
+  xdotool windowfocus --sync "$TIP" key Return
+  for _ in $(seq 50); do xdotool search --onlyvisible --name '^Tip of the day$' >/dev/null 2>&1 || return 0; sleep 0.1; done
+  fail "the tip window did not close"
 }
 
 # Leaves with File > Exit (Alt+F, x) and waits for a clean end.

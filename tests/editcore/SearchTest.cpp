@@ -1,6 +1,7 @@
 // FindText and ReplaceText: every option bit and the exact results.
 
 #include "EditorTestUtil.h"
+#include "TextRules.h"
 #include "TextSearch.h"
 
 using namespace qm;
@@ -158,4 +159,65 @@ TEST(Replace, MatchesNeverStartInsideACharacter) {
     edtest::load(ed, "\xC3\xA9 \xA9");
     ASSERT_TRUE(ed.FindText("\xA9", soWholeText | soMatchCase));
     EXPECT_EQ(caret(ed), (Caret{1, 5}));
+}
+
+// Replace All builds each paragraph's new bytes in one pass; the result must
+// be what replacing one match at a time gives (the bytes just before a match
+// may come from the replacement before it), for whole words, case-blind
+// matching, UTF-8 and stray bytes, empty and pattern-holding replacements.
+TEST(Replace, AllInOnePassEqualsOneMatchAtATime) {
+    const char* pieces[] = {"a", "b", "A", " ", "-", "\xC3\xA9", "\xC3\x89", "\xC3", "\xA9", "ab", "x"};
+    std::uint64_t state = 12345;
+    auto rnd = [&](int n) {
+        state = state * 6364136223846793005ull + 1442695040888963407ull;
+        return static_cast<int>((state >> 33) % static_cast<std::uint64_t>(n));
+    };
+    auto randomText = [&](int most) {
+        std::string s;
+        for (int i = rnd(most); i >= 0; --i) s += pieces[rnd(11)];
+        return s;
+    };
+    for (int round = 0; round < 3000; ++round) {
+        const std::string text = randomText(40), pattern = randomText(2), replacement = rnd(4) ? randomText(3) : "";
+        const bool matchCase = rnd(2), wholeWords = rnd(2);
+        // One at a time, by the search rules.
+        auto fold = [&](std::string_view t) { return matchCase ? std::string(t) : upperCaseForSearch(t); };
+        const std::string key = fold(pattern);
+        std::string expected = text, folded = fold(text);
+        int expectedCount = 0;
+        for (std::size_t lo = 0;;) {
+            const auto hit = findInParagraph(expected, folded, key, lo, expected.size(), false, wholeWords);
+            if (!hit) break;
+            expected.replace(*hit, pattern.size(), replacement);
+            folded.replace(*hit, pattern.size(), fold(replacement));
+            lo = *hit + replacement.size();
+            ++expectedCount;
+        }
+        TextEditor ed;
+        edtest::load(ed, text);
+        const unsigned options = soWholeText | soReplaceAll | (matchCase ? soMatchCase : 0u) |
+                                 (wholeWords ? soWholeWords : 0u);
+        const int count = ed.ReplaceText(pattern, replacement, options);
+        ASSERT_EQ(count, expectedCount > 0 ? expectedCount : -1) << text << " / " << pattern << " -> " << replacement;
+        ASSERT_EQ(edtest::text(ed), expected) << text << " / " << pattern << " -> " << replacement;
+        if (expectedCount > 0) {
+            ASSERT_TRUE(ed.Undo());
+            ASSERT_EQ(edtest::text(ed), text);
+        }
+    }
+}
+
+// Searches one after another fold a paragraph once; an edit in between, an
+// undo included, must be seen by the next search.
+TEST(Find, ASearchAfterAnEditSeesTheNewText) {
+    TextEditor ed;
+    edtest::load(ed, "one Two three");
+    ASSERT_TRUE(ed.FindText("two", soWholeText));
+    EXPECT_FALSE(ed.FindText("four", soWholeText));
+    ed.SetCaret(1, 1);
+    edtest::type(ed, "Four ");
+    ASSERT_TRUE(ed.FindText("four", soWholeText));
+    EXPECT_EQ(caret(ed), (Caret{1, 5}));
+    ASSERT_TRUE(ed.Undo());
+    EXPECT_FALSE(ed.FindText("four", soWholeText));
 }

@@ -139,3 +139,22 @@ TEST(Wrap, ColumnMappingOnLongMixedLines) {
     }
     EXPECT_EQ(layout::byteAtColumn(line, col + 5, tab), line.size() + 5) << "past the end";
 }
+
+// Display columns asked further and further along one line go on from the
+// last answer; going back, another line, a tab size or an edit start over.
+TEST(Wrap, DisplayColumnsAlongALineMatchAFreshCount) {
+    TParagraphStore s;
+    std::string line;
+    for (int i = 0; i < 200; ++i) line += i % 7 == 0 ? "\t\xC3\xA9x" : "ab c";
+    ASSERT_EQ(s.insertText({ParaNum(1), ParaPos(1)}, line + "\r\n" + line), kEditOk);
+    auto fresh = [&](int lineNo, int col) {
+        return layout::columnsOf(s.lineText(LineNum(lineNo)), static_cast<std::size_t>(col - 1), s.TabSize()) + 1;
+    };
+    const int cols[] = {1, 2, 5, 40, 41, 300, 120, 500, 501, 3, 700};
+    for (const int c : cols) ASSERT_EQ(s.displayColumn(LineNum(1), ByteCol(c)).value, fresh(1, c)) << c;
+    ASSERT_EQ(s.displayColumn(LineNum(2), ByteCol(600)).value, fresh(2, 600));
+    s.setTabSize(3);
+    ASSERT_EQ(s.displayColumn(LineNum(2), ByteCol(650)).value, fresh(2, 650));
+    ASSERT_EQ(s.insertBytes(ParaNum(2), ParaPos(1), "\t"), kEditOk);
+    ASSERT_EQ(s.displayColumn(LineNum(2), ByteCol(652)).value, fresh(2, 652));
+}

@@ -242,3 +242,11 @@ TEST_F(PreviewTest, OptionsChangeTheViewerAndClosingKeepsThePlacement) {
     EXPECT_NE(qmtest::readFile(paths::profileFile("quilopt.ini")).find("[Preview]"), std::string::npos);
     EXPECT_FALSE(preview().isVisible());
 }
+
+TEST_F(PreviewTest, TheCommandLineFileBecomesTheOldestEntry) {
+    const QString file = makeFile("start.html", "<title>Start</title>");
+    main.reset();
+    main = startWired({file});
+    previewNow();
+    EXPECT_EQ(preview().Viewer()->History(), (QStringList{qpath(dir.file("temp.qlm")), file}));
+}

@@ -140,6 +140,9 @@ void TfProj::showEvent(QShowEvent* e) {
     if (!e->spontaneous()) dispatch([this] {
             Prefs.Load();
             Prefs.RestorePlacement("FORM_PLACE", *this);
+            // The outline has the keys first, so Alt and a button's letter
+            // press the button instead of editing the title.
+            outProj->setFocus();
         });
 }
 
@@ -296,6 +299,7 @@ void TfProj::btnOpenProjClick() {
         loaded.modified = true;
     }
     setProject(std::move(loaded));
+    outProj->setFocus();
     if (!r.error.empty()) prompter.message(kCaption, qs(r.error), Prompter::Icon::Warning);
 }
 

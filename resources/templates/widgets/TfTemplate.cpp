@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QShowEvent>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -105,6 +106,16 @@ QWidget* TfTemplate::makeBuiltInPage(int index, QPlainTextEdit*& text) {
         picture->setObjectName(QStringLiteral("picture"));
         picture->setOpenLinks(false);
         picture->setHtml(text->toPlainText());
+        // Qt's rich text takes the body's background but not its text colour.
+        const QRegularExpressionMatch textColor =
+            QRegularExpression(QStringLiteral("<body[^>]*\\stext=\"(#[0-9A-Fa-f]{6})\""),
+                               QRegularExpression::CaseInsensitiveOption)
+                .match(text->toPlainText());
+        if (textColor.hasMatch()) {
+            QPalette palette = picture->palette();
+            palette.setColor(QPalette::Text, QColor(textColor.captured(1)));
+            picture->setPalette(palette);
+        }
         picture->setFocusPolicy(Qt::NoFocus);
         row->addWidget(picture, 2);
     }

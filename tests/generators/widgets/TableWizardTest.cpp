@@ -199,6 +199,14 @@ TEST_F(TableWizardTest, GridKeys) {
     EXPECT_EQ(prompter->texts(), QStringList(2, TableGridView::kDeleteQuestion));
     EXPECT_EQ(prompter->shown().back().buttons, Prompter::Ok | Prompter::Cancel);
 
+    // A row count typed digit by digit never passes through the smaller number.
+    wiz->spnRows->selectAll();
+    QTest::keyClicks(wiz->spnRows, "12");
+    QTest::keyClick(wiz->spnRows, Qt::Key_Return);
+    EXPECT_EQ(wiz->grid().RowCount(), 12);
+    EXPECT_EQ(wiz->grid().Cell(0, 1), "b");
+    wiz->spnRows->setValue(3);
+
     // Dragging a header sizes or moves the grid's own column, not a picture of it.
     QHeaderView* columns = wiz->grdTable->horizontalHeader();
     columns->resizeSection(0, 200);
