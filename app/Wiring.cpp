@@ -14,6 +14,7 @@
 #include "TagCommands.h"
 #include "TemplateCommands.h"
 #include "TmdiMain.h"
+#include "WizardsTwoCommands.h"
 
 void installAllCommands(TmdiMain& main) {
     installDocumentCommands(main);
@@ -22,6 +23,7 @@ void installAllCommands(TmdiMain& main) {
     installTableWizardCommands(main);
     installFormsWizardCommands(main);
     installHomePageCommands(main);
+    installWizardsTwoCommands(main);
     installOptionsCommands(main);
     installTemplateCommands(main);
     installProjectCommands(main);

@@ -5,11 +5,13 @@
 #include "Application.h"
 #include "DurableFile.h"
 #include "Paths.h"
+#include "Sound.h"
 #include "StartupRules.h"
 #include "TmdiMain.h"
 #include "Wiring.h"
 
 int main(int argc, char** argv) {
+    selectSoundBackend();
     QuillmarApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quillmar"));
     QCoreApplication::setApplicationVersion(QStringLiteral("32.2.4.1"));

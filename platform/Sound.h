@@ -15,6 +15,8 @@ public:
     virtual void playFile(const QString& path) = 0;
     // Stops what playFile started (the extension dialog's player).
     virtual void stop() = 0;
+    // Holds playback where it is; playing the same file again goes on from there.
+    virtual void pause() { stop(); }
 
     // The process-wide player; install(nullptr) restores the default one.
     // The caller keeps ownership and uninstalls before destroying it.
@@ -22,12 +24,22 @@ public:
     static SoundPlayer* install(SoundPlayer* p);
 };
 
-// The default player: QApplication::beep() for the system sound. File
-// playback needs Qt Multimedia, which is not linked yet, so it does nothing;
-// a multimedia player plugs in through SoundPlayer::install.
+// The default player: QApplication::beep() for the system sound, Qt
+// Multimedia for files. Without an audio device the file is opened and
+// played into nothing: no message, no wait.
 class DefaultSoundPlayer : public SoundPlayer {
 public:
     void playDefault() override;
     void playFile(const QString& path) override;
     void stop() override;
+    void pause() override;
+
+private:
+    QString source_;
 };
+
+// Chooses Qt Multimedia's GStreamer back end unless the user named one:
+// the FFmpeg one crashes on machines without an audio device. Call before
+// the application object exists (the player also calls it before its first
+// use, for programs that play sound without the editor's start-up).
+void selectSoundBackend();

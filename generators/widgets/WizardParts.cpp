@@ -51,6 +51,14 @@ QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
     return b;
 }
 
+void connectNameButtons(QLineEdit* field, QPushButton* upper, QPushButton* lower, QPushButton* slash) {
+    if (upper) QObject::connect(upper, &QPushButton::clicked, field, [field] { field->setText(field->text().toUpper()); });
+    if (lower) QObject::connect(lower, &QPushButton::clicked, field, [field] { field->setText(field->text().toLower()); });
+    if (slash)
+        QObject::connect(slash, &QPushButton::clicked, field,
+                         [field] { field->setText(field->text().replace(QLatin1Char('\\'), QLatin1Char('/'))); });
+}
+
 void addPage(QTabWidget* notebook, const QString& name, QWidget* page, const QList<QObject*>& rows) {
     auto* v = new QVBoxLayout(page);
     for (QObject* o : rows) {

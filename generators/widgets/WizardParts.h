@@ -27,6 +27,10 @@ QPlainTextEdit* textBox(const char* name, const QString& text, QWidget* parent);
 // A button that is never the default: Enter in a field goes to the dialog's default button.
 QPushButton* button(const char* name, const QString& caption, QWidget* parent);
 
+// The buttons that rewrite a file name in `field`: all upper case, all lower
+// case, every "\" made "/". A null button is left out.
+void connectNameButtons(QLineEdit* field, QPushButton* upper, QPushButton* lower, QPushButton* slash);
+
 // Adds `page` to the notebook under `name`, holding the rows (widgets or
 // layouts) top to bottom, then space.
 void addPage(QTabWidget* notebook, const QString& name, QWidget* page, const QList<QObject*>& rows);
