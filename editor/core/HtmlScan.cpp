@@ -36,15 +36,18 @@ struct Scanner {
     std::string_view t;
     std::vector<Span>* out;
     std::vector<TagRef>* tags;
+    std::size_t from;
     std::size_t limit;
 
-    void emit(std::size_t from, std::size_t to, Kind k) const {
-        if (!out || from >= to || from >= limit) return;
+    void emit(std::size_t at, std::size_t to, Kind k) const {
+        if (!out) return;
+        at = std::max(at, from);
         to = std::min(to, limit);
-        if (!out->empty() && out->back().kind == k && std::size_t(out->back().start + out->back().length) == from)
-            out->back().length += static_cast<std::int32_t>(to - from);
+        if (at >= to) return;
+        if (!out->empty() && out->back().kind == k && std::size_t(out->back().start + out->back().length) == at)
+            out->back().length += static_cast<std::int32_t>(to - at);
         else
-            out->push_back({static_cast<std::int32_t>(from), static_cast<std::int32_t>(to - from), k});
+            out->push_back({static_cast<std::int32_t>(at), static_cast<std::int32_t>(to - at), k});
     }
 
     // Length of the entity starting at the '&' at i, or 0 when it is none.
@@ -102,11 +105,11 @@ struct Scanner {
     }
 
     State tagName(std::size_t& i, bool closing) const {
-        const std::size_t from = i;
+        const std::size_t begin = i;
         while (i < t.size() && !endsName(t[i])) ++i;
-        emit(from, i, Kind::TagName);
-        const std::string_view name = t.substr(from, i - from);
-        if (tags) tags->push_back({static_cast<std::int32_t>(from - (closing ? 2 : 1)), static_cast<std::int32_t>(t.size()), name, closing, false});
+        emit(begin, i, Kind::TagName);
+        const std::string_view name = t.substr(begin, i - begin);
+        if (tags) tags->push_back({static_cast<std::int32_t>(begin - (closing ? 2 : 1)), static_cast<std::int32_t>(t.size()), name, closing, false});
         Raw raw = rNone;
         if (!closing) raw = equalsNoCase(name, "script") ? rScript : equalsNoCase(name, "style") ? rStyle : rNone;
         return make(mTag, raw, closing);
@@ -160,16 +163,16 @@ struct Scanner {
                     m = c == '"' ? mValueDq : mValueSq;
                     continue;
                 }
-                const std::size_t from = i;
+                const std::size_t begin = i;
                 while (i < t.size() && !isSpace(t[i]) && t[i] != '>') ++i;
-                emit(from, i, Kind::AttrValue);
+                emit(begin, i, Kind::AttrValue);
                 m = mTag;
                 continue;
             }
-            const std::size_t from = i;  // an attribute name
+            const std::size_t begin = i;  // an attribute name
             ++i;
             while (i < t.size() && !endsName(t[i])) ++i;
-            emit(from, i, Kind::AttrName);
+            emit(begin, i, Kind::AttrName);
             m = mAfterAttr;
         }
         // A paragraph break ends an unquoted value or a name; quotes go on.
@@ -178,16 +181,16 @@ struct Scanner {
 
     State comment(std::size_t& i, State s) const {
         std::uint32_t dashes = dashesOf(s);
-        const std::size_t from = i;
+        const std::size_t begin = i;
         while (i < t.size() && i < limit) {
             const unsigned char c = t[i++];
             if (c == '>' && dashes >= 2) {
-                emit(from, i, Kind::Comment);
+                emit(begin, i, Kind::Comment);
                 return kTextState;
             }
             dashes = c == '-' ? std::min<std::uint32_t>(dashes + 1, 2) : 0;
         }
-        emit(from, i, Kind::Comment);
+        emit(begin, i, Kind::Comment);
         return make(mComment, rNone, false, 0);  // a break between dashes is not "--"
     }
 
@@ -240,13 +243,13 @@ static State run(const Scanner& sc, State s) {
     return s;
 }
 
-State scanParagraph(std::string_view text, State in, std::vector<Span>* out, std::size_t limit) {
-    return run(Scanner{text, out, nullptr, limit}, in);
+State scanParagraph(std::string_view text, State in, std::vector<Span>* out, std::size_t from, std::size_t limit) {
+    return run(Scanner{text, out, nullptr, from, limit}, in);
 }
 
 std::vector<TagRef> tagsIn(std::string_view text, State in) {
     std::vector<TagRef> tags;
-    run(Scanner{text, nullptr, &tags, static_cast<std::size_t>(-1)}, in);
+    run(Scanner{text, nullptr, &tags, 0, static_cast<std::size_t>(-1)}, in);
     return tags;
 }
 

@@ -38,11 +38,11 @@ using State = std::uint32_t;
 inline constexpr State kTextState = 0;
 
 // Scans `text` (one paragraph, without its break) starting in state `in` and
-// returns the state at byte `limit` (clamped to the length; the paragraph
-// break counts as white space when the whole paragraph is scanned). Spans of
-// bytes before `limit` are appended to `out` when given, adjacent spans of
-// one kind merged.
-State scanParagraph(std::string_view text, State in, std::vector<Span>* out,
+// returns the state after it (the break counts as white space). Spans of
+// bytes in [from, limit) are appended to `out` when given, clipped to that
+// window, adjacent spans of one kind merged. With a limit below the length
+// scanning stops there and the state returned means nothing.
+State scanParagraph(std::string_view text, State in, std::vector<Span>* out, std::size_t from = 0,
                     std::size_t limit = static_cast<std::size_t>(-1));
 
 // A start or end tag found in a paragraph: bytes [start, end) from its "<"

@@ -17,6 +17,7 @@
 
 TTextEditControl::TTextEditControl(QWidget* parent) : QAbstractScrollArea(parent) {
     editor_.setView(this);
+    html_ = std::make_unique<HtmlColorizer>(editor_.store());
     editor_.setClipboard(&clipboard_);
     const QPalette pal = QApplication::palette();
     highlight_ = pal.color(QPalette::Active, QPalette::Highlight);
@@ -97,7 +98,12 @@ void TTextEditControl::setCaretOvr(CaretShape s) {
 
 void TTextEditControl::setColorizer(LineColorizer* colorizer) {
     colorizer_ = colorizer;
+    if (colorizer_) colorizer_->textChanged(1);  // it heard of no change meanwhile
     viewport()->update();
+}
+
+void TTextEditControl::setSyntaxColouring(bool on) {
+    if (on != SyntaxColouring()) setColorizer(on ? html_.get() : nullptr);
 }
 
 // ---- Metrics and scroll bars ----
@@ -154,6 +160,10 @@ void TTextEditControl::updateRows(int firstLine, int lastLine) {
 }
 
 void TTextEditControl::linesChanged(qm::LineNum first, qm::LineNum last) {
+    if (colorizer_) {
+        const qm::LineNum known(std::clamp(first.value, 1, editor_.LineCount()));
+        colorizer_->textChanged(editor_.store().lineStart(known).para.value);
+    }
     refreshLineNumbers();
     updateScrollBars();
     updateRows(first.value, last.value == qm::kToEndOfText ? editor_.LineCount() + editor_.VisibleLines()
