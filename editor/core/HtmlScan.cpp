@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 
 namespace qm::html {
 
@@ -258,6 +259,46 @@ bool isVoidElement(std::string_view name) {
         "area", "base", "br", "col", "embed", "hr", "img", "input",
         "link", "meta", "param", "source", "track", "wbr", "basefont", "frame"};
     return std::any_of(kVoid.begin(), kVoid.end(), [&](std::string_view v) { return equalsNoCase(v, name); });
+}
+
+TagPair matchingTag(int para, std::int32_t pos, int paragraphCount,
+                    const std::function<std::string_view(int)>& textOf,
+                    const std::function<State(int)>& stateOf, std::size_t budget) {
+    TagPair pair;
+    if (para < 1 || para > paragraphCount) return pair;
+    std::vector<TagRef> tags = tagsIn(textOf(para), stateOf(para));
+    // The tag the position is in, or the one it directly follows.
+    auto at = std::find_if(tags.begin(), tags.end(), [&](const TagRef& t) { return t.start <= pos && pos < t.end; });
+    if (at == tags.end())
+        at = std::find_if(tags.begin(), tags.end(), [&](const TagRef& t) { return t.end == pos; });
+    if (at == tags.end()) return pair;
+    pair.tag = {para, at->start, at->end};
+    if (!at->closing && (at->selfClosing || isVoidElement(at->name))) return pair;
+    const std::string name(at->name);  // tags are replaced as paragraphs go by
+    const bool forward = !at->closing;
+    int depth = 0;
+    std::size_t index = static_cast<std::size_t>(at - tags.begin());
+    std::size_t spent = 0;
+    for (int p = para;;) {
+        // Walk the tags of paragraph p from `index` in the search direction.
+        for (std::size_t k = index; k < tags.size(); forward ? ++k : --k) {
+            const TagRef& t = tags[k];
+            if (equalsNoCase(t.name, name) && !(t.selfClosing && !t.closing)) {
+                depth += t.closing == forward ? -1 : 1;
+                if (depth == 0) {
+                    pair.partner = {p, t.start, t.end};
+                    return pair;
+                }
+            }
+            if (!forward && k == 0) break;
+        }
+        spent += textOf(p).size() + 1;
+        p += forward ? 1 : -1;
+        if (p < 1 || p > paragraphCount || spent > budget) return pair;
+        tags = tagsIn(textOf(p), stateOf(p));
+        if (tags.empty()) continue;
+        index = forward ? 0 : tags.size() - 1;
+    }
 }
 
 State HtmlStates::startOf(int paragraph, const TextOf& textOf) {

@@ -61,6 +61,23 @@ std::vector<TagRef> tagsIn(std::string_view text, State in);
 // Elements that never have an end tag (<br>, <img>, ...).
 bool isVoidElement(std::string_view name);
 
+// A tag's bytes [start, end) in paragraph `para` (from 1).
+struct TagPlace {
+    int para = 0;
+    std::int32_t start = 0, end = 0;
+    bool operator==(const TagPlace&) const = default;
+};
+struct TagPair {
+    TagPlace tag;      // the start or end tag at the position
+    TagPlace partner;  // para 0: none (a void element, unbalanced, or too far)
+};
+// The tag around byte `pos` of paragraph `para` (from 1) and its partner,
+// nesting counted by case-blind name; comments and script skipped. The
+// search gives up after `budget` bytes. tag.para == 0: no tag there.
+TagPair matchingTag(int para, std::int32_t pos, int paragraphCount,
+                    const std::function<std::string_view(int)>& textOf,
+                    const std::function<State(int)>& stateOf, std::size_t budget = 1 << 20);
+
 // The state at each paragraph start. After an edit, `changed(p)` forgets the
 // states after paragraph p; startOf() recomputes forward from the last state
 // it still knows, so an edit costs nothing until a later paragraph is shown,

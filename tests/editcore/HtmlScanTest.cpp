@@ -71,6 +71,46 @@ TEST(HtmlScanTest, TagsSkipCommentsAndScript) {
     EXPECT_FALSE(isVoidElement("p"));
 }
 
+// The partner of the tag at a position; "-" for none, "x" for no tag there.
+TEST(HtmlScanTest, MatchingTag) {
+    struct Case {
+        std::vector<std::string> text;
+        int para, pos;
+        std::string partner;  // "para:start-end"
+    } cases[] = {
+        {{"<div><DIV>a</div></Div>"}, 1, 1, "1:17-23"},
+        {{"<div><DIV>a</div></Div>"}, 1, 20, "1:0-5"},
+        {{"<div><DIV>a</div></Div>"}, 1, 10, "1:11-17"},  // just after a tag's ">"
+        {{"<ul>", "<!-- </ul> -->", "<script>'</ul>'</script>", "</ul>"}, 1, 2, "4:0-5"},
+        {{"<ul>", "<!-- </ul> -->", "<script>'</ul>'</script>", "</ul>"}, 4, 3, "1:0-4"},
+        {{"<p><br><img src=x></p>"}, 1, 4, "-"},  // void elements have none
+        {{"<p><br/></p>"}, 1, 0, "1:8-12"},
+        {{"<b>unclosed"}, 1, 1, "-"},
+        {{"plain <b>"}, 1, 2, "x"},
+    };
+    for (const Case& c : cases) {
+        auto textOf = [&](int p) { return std::string_view(c.text[static_cast<std::size_t>(p) - 1]); };
+        HtmlStates states;
+        const TagPair m = matchingTag(c.para, c.pos, static_cast<int>(c.text.size()), textOf,
+                                      [&](int p) { return states.startOf(p, textOf); });
+        const std::string got = m.tag.para == 0       ? "x"
+                                : m.partner.para == 0 ? "-"
+                                                      : std::to_string(m.partner.para) + ":" +
+                                                            std::to_string(m.partner.start) + "-" +
+                                                            std::to_string(m.partner.end);
+        EXPECT_EQ(got, c.partner) << c.text[0] << " at " << c.para << "," << c.pos;
+    }
+    // A partner beyond the budget is not looked for.
+    std::vector<std::string> far = {"<i>"};
+    far.resize(2000, "text text text");
+    far.push_back("</i>");
+    auto textOf = [&](int p) { return std::string_view(far[static_cast<std::size_t>(p) - 1]); };
+    HtmlStates states;
+    auto stateOf = [&](int p) { return states.startOf(p, textOf); };
+    EXPECT_EQ(matchingTag(1, 0, 2001, textOf, stateOf).partner.para, 2001);
+    EXPECT_EQ(matchingTag(1, 0, 2001, textOf, stateOf, 1000).partner.para, 0);
+}
+
 // Random edits of random HTML-ish paragraphs: the states kept and invalidated
 // as the control does must equal those of a scan from the top.
 TEST(HtmlScanTest, LazyStatesMatchAFullScanAfterRandomEdits) {
