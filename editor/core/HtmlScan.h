@@ -70,6 +70,7 @@ struct TagPlace {
 struct TagPair {
     TagPlace tag;      // the start or end tag at the position
     TagPlace partner;  // para 0: none (a void element, unbalanced, or too far)
+    bool operator==(const TagPair&) const = default;
 };
 // The tag around byte `pos` of paragraph `para` (from 1) and its partner,
 // nesting counted by case-blind name; comments and script skipped. The

@@ -79,6 +79,12 @@ qm::html::State HtmlColorizer::startOf(int paragraph) {
     return states_.startOf(paragraph, [this](int p) { return store_.paragraphText(qm::ParaNum(p)); });
 }
 
+qm::html::TagPair HtmlColorizer::matchAt(int paragraph, int pos) {
+    return qm::html::matchingTag(
+        paragraph, pos, store_.ParagraphCount(), [this](int p) { return store_.paragraphText(qm::ParaNum(p)); },
+        [this](int p) { return startOf(p); });
+}
+
 std::size_t HtmlColorizer::memoryBytes() const {
     return states_.memoryBytes() + cached_.capacity() * sizeof(ColorSpan);
 }

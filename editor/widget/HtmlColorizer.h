@@ -42,6 +42,8 @@ public:
     void textChanged(int firstParagraph) override;
     // The scanner state at the start of a paragraph (from 1).
     qm::html::State startOf(int paragraph);
+    // The tag at byte `pos` (from 0) of a paragraph and its partner.
+    qm::html::TagPair matchAt(int paragraph, int pos);
     std::size_t memoryBytes() const;
 
 private:

@@ -130,6 +130,10 @@ public:
     bool SyntaxColouring() const { return colorizer_ && colorizer_ == html_.get(); }
     void setSyntaxColouring(bool on);
     HtmlColorizer& htmlColorizer() { return *html_; }
+    // With colouring on, the tag at the caret and its partner are marked;
+    // this moves the caret to the partner's "<". False when there is none.
+    bool GotoMatchingTag();
+    const qm::html::TagPair& TagMarks() const { return tagMarks_; }
 
     // Drops onto the text: the owner decides what a drag may drop
     // (OnDragOver returns whether to accept) and what a drop does; without
@@ -199,12 +203,15 @@ private:
     // After a text change: widens the column or repaints it when the
     // paragraph count changed (every number below a new paragraph moves).
     void refreshLineNumbers();
+    // Finds the tag at the caret and its partner again, repainting both.
+    void updateTagMarks();
 
     qm::TextEditor editor_;
     QtEditClipboard clipboard_;
     TFixedFontSet font_;
     LineColorizer* colorizer_ = nullptr;
     std::unique_ptr<HtmlColorizer> html_;
+    qm::html::TagPair tagMarks_;
 
     QColor background_ = Qt::white;
     QColor highlight_;

@@ -90,6 +90,17 @@ void TTextEditControl::paintLine(QPainter& p, int row, qm::LineNum line, SpanWin
         window.spans = colorizer_->spans(window.para, store.paragraphText(start.para), window.from, window.to);
     }
     const std::vector<ColorSpan>& spans = window.spans;
+    // The tag at the caret and its partner on a light background.
+    for (const qm::html::TagPlace& t : {tagMarks_.tag, tagMarks_.partner}) {
+        if (t.para != start.para.value || !SyntaxColouring() || !isEnabled()) continue;
+        const int from = std::max(t.start, lineOffset) - lineOffset;
+        const int to = std::min(t.end, lineEnd) - lineOffset;
+        if (from >= to) continue;
+        const int c0 = qm::layout::columnsOf(text, static_cast<std::size_t>(from), tabSize);
+        const int c1 = qm::layout::columnsOf(text, static_cast<std::size_t>(to), tabSize);
+        p.fillRect(QRectF(leftMargin_ + (c0 - leftCol) * charWidth_, y, (c1 - c0) * charWidth_, lineHeight_),
+                   html_->scheme().tagMark);
+    }
     const Look plain{isEnabled() ? font_.color() : palette().color(QPalette::Disabled, QPalette::Text)};
     std::size_t spanIndex = 0;
     auto lookAt = [&](int byte) {

@@ -187,6 +187,28 @@ TEST_F(EditWidgetTest, SyntaxColouringDrawsSchemeColours) {
     EXPECT_EQ(countColor(w->viewport()->grab().toImage(), cells(0, 1, 4), colourOf(Kind::TagName)), 0);
 }
 
+// The tag at the caret and its partner are marked, and the caret goes to the partner.
+TEST_F(EditWidgetTest, MatchingTagMarkedAndReached) {
+    w->FixedFont().setSize(14);
+    w->setSyntaxColouring(true);
+    setText("<ul>\r\n<li>x\r\n</UL>");
+    const QColor mark = w->htmlColorizer().scheme().tagMark;
+    auto row = [&](int r) { return QRect(w->LeftMargin(), r * w->lineHeight(), 200, w->lineHeight()); };
+    w->SetCaret(1, 2);
+    QImage img = w->viewport()->grab().toImage();
+    EXPECT_GT(countColor(img, row(0), mark), 20);
+    EXPECT_EQ(countColor(img, row(1), mark), 0);
+    EXPECT_GT(countColor(img, row(2), mark), 20);
+    EXPECT_TRUE(w->GotoMatchingTag());
+    int col = 0;
+    EXPECT_EQ(w->GetCaret(col), 3);
+    EXPECT_EQ(col, 1);
+    w->SetCaret(2, 5);  // on the text: nothing marked, nowhere to go
+    EXPECT_FALSE(w->GotoMatchingTag());
+    EXPECT_EQ(countColor(w->viewport()->grab().toImage(), row(0), mark), 0);
+    w->setSyntaxColouring(false);
+}
+
 // Writes a picture of the control (selection, marker, a wrapped long line)
 // to the file named by QM_EDITWIDGET_SHOT, for a person to look at.
 TEST_F(EditWidgetTest, Screenshot) {
