@@ -265,7 +265,8 @@ TagPair matchingTag(int para, std::int32_t pos, int paragraphCount,
                     const std::function<std::string_view(int)>& textOf,
                     const std::function<State(int)>& stateOf, std::size_t budget) {
     TagPair pair;
-    if (para < 1 || para > paragraphCount) return pair;
+    // A paragraph longer than the budget is not searched at all.
+    if (para < 1 || para > paragraphCount || textOf(para).size() > budget) return pair;
     std::vector<TagRef> tags = tagsIn(textOf(para), stateOf(para));
     // The tag the position is in, or the one it directly follows.
     auto at = std::find_if(tags.begin(), tags.end(), [&](const TagRef& t) { return t.start <= pos && pos < t.end; });

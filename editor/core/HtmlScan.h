@@ -74,7 +74,8 @@ struct TagPair {
 };
 // The tag around byte `pos` of paragraph `para` (from 1) and its partner,
 // nesting counted by case-blind name; comments and script skipped. The
-// search gives up after `budget` bytes. tag.para == 0: no tag there.
+// search gives up after `budget` bytes, and does not start in a paragraph
+// longer than that. tag.para == 0: no tag there (or not looked for).
 TagPair matchingTag(int para, std::int32_t pos, int paragraphCount,
                     const std::function<std::string_view(int)>& textOf,
                     const std::function<State(int)>& stateOf, std::size_t budget = 1 << 20);

@@ -81,14 +81,7 @@ void TTextEditControl::paintLine(QPainter& p, int row, qm::LineNum line, SpanWin
         selTo = offsetOf(en);
     }
 
-    // Spans are asked for once per paragraph and stretch of it painted.
     const int lineEnd = lineOffset + static_cast<int>(text.size());
-    if (colorizer_ && (window.para != start.para.value || lineOffset < window.from || lineEnd > window.to)) {
-        window.para = start.para.value;
-        window.from = lineOffset;
-        window.to = lineEnd + kSpanAhead;
-        window.spans = colorizer_->spans(window.para, store.paragraphText(start.para), window.from, window.to);
-    }
     const std::vector<ColorSpan>& spans = window.spans;
     // The tag at the caret and its partner on a light background.
     for (const qm::html::TagPlace& t : {tagMarks_.tag, tagMarks_.partner}) {
@@ -148,6 +141,20 @@ void TTextEditControl::paintLine(QPainter& p, int row, qm::LineNum line, SpanWin
     if (i >= text.size()) {
         i = text.size();
         col = qm::layout::columnsOf(text, i, tabSize);
+    }
+    if (colorizer_) {
+        // Spans are asked for once per paragraph and stretch of it painted;
+        // a visible column holds at most four bytes, so a long line is asked
+        // for no more than is shown.
+        const int shownFrom = lineOffset + static_cast<int>(i);
+        const int shownTo = static_cast<int>(std::min<std::int64_t>(
+            lineEnd, std::int64_t(shownFrom) + 4 * std::int64_t(lastCol - col + 1)));
+        if (window.para != start.para.value || shownFrom < window.from || shownTo > window.to) {
+            window.para = start.para.value;
+            window.from = shownFrom;
+            window.to = std::min(lineEnd, shownTo + kSpanAhead);
+            window.spans = colorizer_->spans(window.para, store.paragraphText(start.para), window.from, window.to);
+        }
     }
     if (colorizer_)
         spanIndex = static_cast<std::size_t>(

@@ -109,6 +109,7 @@ TEST(HtmlScanTest, MatchingTag) {
     auto stateOf = [&](int p) { return states.startOf(p, textOf); };
     EXPECT_EQ(matchingTag(1, 0, 2001, textOf, stateOf).partner.para, 2001);
     EXPECT_EQ(matchingTag(1, 0, 2001, textOf, stateOf, 1000).partner.para, 0);
+    EXPECT_EQ(matchingTag(1, 0, 2001, textOf, stateOf, 2).tag.para, 0) << "a paragraph over the budget";
 }
 
 // Random edits of random HTML-ish paragraphs: the states kept and invalidated
