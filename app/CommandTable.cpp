@@ -133,6 +133,7 @@ constexpr MenuRow kMenu[] = {
     cmd(kGoto, "Next &Java Applet", "", "Select the next Java applet", "NextJavaApplet1Click"),
     cmd(kGoto, "Next &List Item", "", "Select the next list item", "NextListItem1Click"),
     cmd(kGoto, "Last U&pdated Section", "", "Select the next Last Updated line", "LastUpdatedSection1Click"),
+    cmd(kGoto, "Mat&ching Tag", "Ctrl+M", "Move to the partner of the tag at the caret", "MatchingTag1Click"),
 
     // Insert
     tag(kAlign, "&Center Paragraph ", "", "<CENTER>", "</CENTER>", "Center1Click"),
@@ -318,6 +319,7 @@ constexpr MenuRow kMenu[] = {
     check(kView, "&Auto Indent", "Indent new lines like the line above", "SmartTabs1Click", true),
     check(kView, "&WordWrap", "Wrap long lines at the window's edge", "WordWrap1Click", true),
     check(kView, "Line &Numbers", "Show / Hide the file line numbers", "LineNumbers1Click", false),
+    check(kView, "&Syntax Colouring", "Colour the HTML by its parts", "SyntaxColouring1Click", true),
     sep(kView),
     check(kView, "&Edit Toolbar", "Show / Hide Edit Toolbar", "FileToolbar1Click", true),
     check(kView, "&Tags Toolbar", "Show / Hide Tags Toolbar", "TagsToolbar1Click", true),

@@ -21,6 +21,7 @@
 #include "Paths.h"
 #include "Prompter.h"
 #include "StartupRules.h"
+#include "SyntaxCommands.h"
 #include "TMegaRegistry.h"
 #include "TTextEditControl.h"
 #include "TagInsertion.h"
@@ -283,6 +284,7 @@ void TfHTML::SetProperties() {
     txtHTML_->setTabType(ini.ReadBool("Editor", "Smart Tabs", false) ? qm::TabType::ttSmart : qm::TabType::ttReal);
     txtHTML_->setTabSize(ini.ReadInteger("Editor", "Tab Size", 8));
     txtHTML_->setShowLineNumbers(ini.ReadBool("Editor", "Line Numbers", false));
+    applySyntaxSettings(*txtHTML_, ini);
     const TBagFont current{txtHTML_->FixedFont().font(), 0};
     const TBagFont stored = Prefs.GetFont("Edit_Font", current);
     // Only face and size; a face that is not fixed pitch is refused by the control.

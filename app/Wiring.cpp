@@ -11,6 +11,7 @@
 #include "PluginCommands.h"
 #include "PickListCommands.h"
 #include "PreviewCommands.h"
+#include "SyntaxCommands.h"
 #include "TagCommands.h"
 #include "TemplateCommands.h"
 #include "TmdiMain.h"
@@ -31,4 +32,5 @@ void installAllCommands(TmdiMain& main) {
     installPluginCommands(main);
     installPickListCommands(main);
     installPreviewCommands(main);
+    installSyntaxCommands(main);
 }

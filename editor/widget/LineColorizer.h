@@ -11,12 +11,17 @@ struct ColorSpan {
     int start = 0;    // byte offset in the paragraph, from 0
     int length = 0;   // bytes
     QColor color;
+    bool bold = false;    // drawn in the font's bold or italic face, in the
+    bool italic = false;  // same cells: widths never change
 };
 
 class LineColorizer {
 public:
     virtual ~LineColorizer() = default;
-    // Spans of paragraph number `paragraph` (from 1) whose bytes are `text`.
-    // Called only for paragraphs being painted, so it must not walk the text.
-    virtual std::vector<ColorSpan> spans(int paragraph, std::string_view text) = 0;
+    // Spans of paragraph number `paragraph` (from 1) whose bytes are `text`,
+    // at least those covering bytes [from, to). Called only for paragraphs
+    // being painted, so it must not walk the whole text.
+    virtual std::vector<ColorSpan> spans(int paragraph, std::string_view text, int from, int to) = 0;
+    // The text changed from paragraph `firstParagraph` (from 1) on.
+    virtual void textChanged(int /*firstParagraph*/) {}
 };

@@ -17,6 +17,7 @@
 
 TTextEditControl::TTextEditControl(QWidget* parent) : QAbstractScrollArea(parent) {
     editor_.setView(this);
+    html_ = std::make_unique<HtmlColorizer>(editor_.store());
     editor_.setClipboard(&clipboard_);
     const QPalette pal = QApplication::palette();
     highlight_ = pal.color(QPalette::Active, QPalette::Highlight);
@@ -97,7 +98,42 @@ void TTextEditControl::setCaretOvr(CaretShape s) {
 
 void TTextEditControl::setColorizer(LineColorizer* colorizer) {
     colorizer_ = colorizer;
+    if (colorizer_) colorizer_->textChanged(1);  // it heard of no change meanwhile
     viewport()->update();
+}
+
+void TTextEditControl::setSyntaxColouring(bool on) {
+    if (on != SyntaxColouring()) setColorizer(on ? html_.get() : nullptr);
+    updateTagMarks();
+}
+
+void TTextEditControl::updateTagMarks() {
+    const qm::TParagraphStore& store = editor_.store();
+    auto repaint = [&](const qm::html::TagPlace& t) {
+        if (t.para < 1 || t.para > store.ParagraphCount()) return;
+        const int first = store.toLinePos({qm::ParaNum(t.para), qm::ParaPos(1)}).line.value;
+        // After an edit an old mark may reach past its paragraph's end.
+        const int end = std::min(t.end, store.paragraphLength(qm::ParaNum(t.para)));
+        const int last = store.toLinePos({qm::ParaNum(t.para), qm::ParaPos(end + 1)}).line.value;
+        updateRows(first, last);
+    };
+    const qm::html::TagPair old = tagMarks_;
+    tagMarks_ = {};
+    if (SyntaxColouring()) {
+        const qm::TextPos c = editor_.caret();
+        tagMarks_ = html_->matchAt(c.para.value, c.pos.value - 1);
+    }
+    if (old == tagMarks_) return;
+    for (const auto& t : {old.tag, old.partner, tagMarks_.tag, tagMarks_.partner}) repaint(t);
+}
+
+bool TTextEditControl::GotoMatchingTag() {
+    updateTagMarks();
+    if (tagMarks_.partner.para == 0) return false;
+    const qm::LinePos at =
+        editor_.store().toLinePos({qm::ParaNum(tagMarks_.partner.para), qm::ParaPos(tagMarks_.partner.start + 1)});
+    SetCaret(at.line.value, at.col.value);
+    return true;
 }
 
 // ---- Metrics and scroll bars ----
@@ -154,6 +190,11 @@ void TTextEditControl::updateRows(int firstLine, int lastLine) {
 }
 
 void TTextEditControl::linesChanged(qm::LineNum first, qm::LineNum last) {
+    if (colorizer_) {
+        const qm::LineNum known(std::clamp(first.value, 1, editor_.LineCount()));
+        colorizer_->textChanged(editor_.store().lineStart(known).para.value);
+    }
+    updateTagMarks();
     refreshLineNumbers();
     updateScrollBars();
     updateRows(first.value, last.value == qm::kToEndOfText ? editor_.LineCount() + editor_.VisibleLines()
@@ -166,6 +207,7 @@ void TTextEditControl::viewChanged() {
 }
 
 void TTextEditControl::caretMoved() {
+    updateTagMarks();
     // Repaint the rows whose caret or selection look may have changed.
     const int caretLine = editor_.caretLinePos().line.value;
     const int anchorLine = editor_.store().toLinePos(editor_.anchor()).line.value;

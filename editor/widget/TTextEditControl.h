@@ -5,6 +5,7 @@
 // state lives in the core. Operations keep the names the rest of the program
 // uses; lines and columns are display lines and byte columns from 1.
 
+#include "HtmlColorizer.h"
 #include "LineColorizer.h"
 #include "QtEditClipboard.h"
 #include "TFixedFontSet.h"
@@ -124,6 +125,15 @@ public:
 
     // Colours of painted text come from here when set (not owned).
     void setColorizer(LineColorizer* colorizer);
+    // HTML colouring with the control's own colorizer: on sets it as the
+    // colorizer, off sets none. The scheme's colours are its business.
+    bool SyntaxColouring() const { return colorizer_ && colorizer_ == html_.get(); }
+    void setSyntaxColouring(bool on);
+    HtmlColorizer& htmlColorizer() { return *html_; }
+    // With colouring on, the tag at the caret and its partner are marked;
+    // this moves the caret to the partner's "<". False when there is none.
+    bool GotoMatchingTag();
+    const qm::html::TagPair& TagMarks() const { return tagMarks_; }
 
     // Drops onto the text: the owner decides what a drag may drop
     // (OnDragOver returns whether to accept) and what a drop does; without
@@ -177,9 +187,14 @@ private:
     void dragTo(const QPoint& p);
 
     // painting (TextEditPaint.cpp)
-    // spans/spansPara cache the colorizer's answer for consecutive lines
-    // of one paragraph.
-    void paintLine(QPainter& p, int row, qm::LineNum line, int& spansPara, std::vector<ColorSpan>& spans);
+    // The colorizer's answer for bytes [from, to) of one paragraph, kept
+    // for the consecutive lines of it painted in one go.
+    struct SpanWindow {
+        int para = 0;
+        int from = 0, to = 0;
+        std::vector<ColorSpan> spans;
+    };
+    void paintLine(QPainter& p, int row, qm::LineNum line, SpanWindow& window);
     void paintMarkers(QPainter& p);
     void paintCaret(QPainter& p);
     // line numbers (TextEditLineNumbers.cpp)
@@ -188,11 +203,15 @@ private:
     // After a text change: widens the column or repaints it when the
     // paragraph count changed (every number below a new paragraph moves).
     void refreshLineNumbers();
+    // Finds the tag at the caret and its partner again, repainting both.
+    void updateTagMarks();
 
     qm::TextEditor editor_;
     QtEditClipboard clipboard_;
     TFixedFontSet font_;
     LineColorizer* colorizer_ = nullptr;
+    std::unique_ptr<HtmlColorizer> html_;
+    qm::html::TagPair tagMarks_;
 
     QColor background_ = Qt::white;
     QColor highlight_;

@@ -19,6 +19,18 @@ namespace {
 constexpr int kBefore = std::numeric_limits<int>::min();
 constexpr int kAfter = std::numeric_limits<int>::max();
 
+// Bytes of a paragraph asked for beyond the line being painted, so the
+// next rows of a long wrapped paragraph use the same spans.
+constexpr int kSpanAhead = 16 * 1024;
+
+// How a character is drawn: colour and face.
+struct Look {
+    QColor color;
+    bool bold = false;
+    bool italic = false;
+    bool operator==(const Look&) const = default;
+};
+
 // Colour markers apart at a glance: ten hues around the wheel.
 QColor markerColor(int i) { return QColor::fromHsv((i * 36 + 200) % 360, 170, 150); }
 }  // namespace
@@ -35,18 +47,16 @@ void TTextEditControl::paintEvent(QPaintEvent* e) {
     const int lineCount = editor_.LineCount();
     p.save();
     p.setClipRect(QRect(leftMargin_, area.top(), viewport()->width() - leftMargin_, area.height()));
-    int spansPara = 0;
-    std::vector<ColorSpan> spans;
+    SpanWindow spans;
     for (int row = firstRow; row <= lastRow && top + row <= lineCount; ++row)
-        paintLine(p, row, qm::LineNum(top + row), spansPara, spans);
+        paintLine(p, row, qm::LineNum(top + row), spans);
     if (hasFocus() && caretOn_ && isEnabled()) paintCaret(p);
     p.restore();
     if (showLineNumbers_ && area.left() < leftMargin_) paintLineNumbers(p, area);
     if (showBookmarks_ && area.left() < markerMargin_) paintMarkers(p);
 }
 
-void TTextEditControl::paintLine(QPainter& p, int row, qm::LineNum line, int& spansPara,
-                                 std::vector<ColorSpan>& spans) {
+void TTextEditControl::paintLine(QPainter& p, int row, qm::LineNum line, SpanWindow& window) {
     const qm::TParagraphStore& store = editor_.store();
     const std::string_view text = store.lineText(line);
     const qm::TextPos start = store.lineStart(line);
@@ -71,17 +81,29 @@ void TTextEditControl::paintLine(QPainter& p, int row, qm::LineNum line, int& sp
         selTo = offsetOf(en);
     }
 
-    if (colorizer_ && spansPara != start.para.value) {
-        spans = colorizer_->spans(start.para.value, store.paragraphText(start.para));
-        spansPara = start.para.value;
+    const int lineEnd = lineOffset + static_cast<int>(text.size());
+    const std::vector<ColorSpan>& spans = window.spans;
+    // The tag at the caret and its partner on a light background.
+    for (const qm::html::TagPlace& t : {tagMarks_.tag, tagMarks_.partner}) {
+        if (t.para != start.para.value || !SyntaxColouring() || !isEnabled()) continue;
+        const int from = std::max(t.start, lineOffset) - lineOffset;
+        const int to = std::min(t.end, lineEnd) - lineOffset;
+        if (from >= to) continue;
+        const int c0 = qm::layout::columnsOf(text, static_cast<std::size_t>(from), tabSize);
+        const int c1 = qm::layout::columnsOf(text, static_cast<std::size_t>(to), tabSize);
+        p.fillRect(QRectF(leftMargin_ + (c0 - leftCol) * charWidth_, y, (c1 - c0) * charWidth_, lineHeight_),
+                   html_->scheme().tagMark);
     }
-    const QColor plain = isEnabled() ? font_.color() : palette().color(QPalette::Disabled, QPalette::Text);
+    const Look plain{isEnabled() ? font_.color() : palette().color(QPalette::Disabled, QPalette::Text)};
     std::size_t spanIndex = 0;
-    auto colorAt = [&](int byte) {
+    auto lookAt = [&](int byte) {
         if (!colorizer_ || !isEnabled()) return plain;
         const int at = lineOffset + byte;
         while (spanIndex < spans.size() && spans[spanIndex].start + spans[spanIndex].length <= at) ++spanIndex;
-        if (spanIndex < spans.size() && spans[spanIndex].start <= at) return spans[spanIndex].color;
+        if (spanIndex < spans.size() && spans[spanIndex].start <= at) {
+            const ColorSpan& sp = spans[spanIndex];
+            return Look{sp.color, sp.bold, sp.italic};
+        }
         return plain;
     };
     auto xOf = [&](int col) { return leftMargin_ + (col - leftCol) * charWidth_; };
@@ -92,13 +114,23 @@ void TTextEditControl::paintLine(QPainter& p, int row, qm::LineNum line, int& sp
     QString run;
     int runCol = 0;
     bool runSelected = false;
-    QColor runColor;
+    Look runLook;
     auto flush = [&] {
         if (run.isEmpty()) return;
         const qreal x = xOf(runCol);
         if (runSelected) p.fillRect(QRectF(x, y, run.size() * charWidth_, lineHeight_), highlight_);
-        p.setPen(runSelected ? highlightText_ : runColor);
-        p.drawText(QPointF(x, baseline), run);
+        p.setPen(runSelected ? highlightText_ : runLook.color);
+        if (runLook.bold || runLook.italic) {
+            // Another face may advance differently: each character in its own cell.
+            QFont styled = font_.font();
+            styled.setBold(runLook.bold);
+            styled.setItalic(runLook.italic);
+            p.setFont(styled);
+            for (int k = 0; k < run.size(); ++k) p.drawText(QPointF(x + k * charWidth_, baseline), QString(run[k]));
+            p.setFont(font_.font());
+        } else {
+            p.drawText(QPointF(x, baseline), run);
+        }
         run.clear();
     };
 
@@ -109,6 +141,20 @@ void TTextEditControl::paintLine(QPainter& p, int row, qm::LineNum line, int& sp
     if (i >= text.size()) {
         i = text.size();
         col = qm::layout::columnsOf(text, i, tabSize);
+    }
+    if (colorizer_) {
+        // Spans are asked for once per paragraph and stretch of it painted;
+        // a visible column holds at most four bytes, so a long line is asked
+        // for no more than is shown.
+        const int shownFrom = lineOffset + static_cast<int>(i);
+        const int shownTo = static_cast<int>(std::min<std::int64_t>(
+            lineEnd, std::int64_t(shownFrom) + 4 * std::int64_t(lastCol - col + 1)));
+        if (window.para != start.para.value || shownFrom < window.from || shownTo > window.to) {
+            window.para = start.para.value;
+            window.from = shownFrom;
+            window.to = std::min(lineEnd, shownTo + kSpanAhead);
+            window.spans = colorizer_->spans(window.para, store.paragraphText(start.para), window.from, window.to);
+        }
     }
     if (colorizer_)
         spanIndex = static_cast<std::size_t>(
@@ -130,14 +176,14 @@ void TTextEditControl::paintLine(QPainter& p, int row, qm::LineNum line, int& sp
             flush();
             if (selected) p.fillRect(QRectF(xOf(col), y, width * charWidth_, lineHeight_), highlight_);
         } else {
-            const QColor color = colorAt(b);
+            const Look look = lookAt(b);
             if (len == 1 && c >= 0x20 && c < 0x7F) {
-                if (!run.isEmpty() && (runSelected != selected || runColor != color || runCol + run.size() != col))
+                if (!run.isEmpty() && (runSelected != selected || runLook != look || runCol + run.size() != col))
                     flush();
                 if (run.isEmpty()) {
                     runCol = col;
                     runSelected = selected;
-                    runColor = color;
+                    runLook = look;
                 }
                 run.append(QLatin1Char(static_cast<char>(c)));
             } else {
@@ -152,7 +198,7 @@ void TTextEditControl::paintLine(QPainter& p, int row, qm::LineNum line, int& sp
                     p.drawText(QPointF(x, baseline), QString(QLatin1Char(c == 0x7F ? '?' : char('@' + c))));
                 } else {
                     const char32_t shown = displaytext::displayChar(text.data() + i, len);
-                    p.setPen(selected ? highlightText_ : color);
+                    p.setPen(selected ? highlightText_ : look.color);
                     p.drawText(QPointF(x, baseline), QString::fromUcs4(&shown, 1));
                 }
             }

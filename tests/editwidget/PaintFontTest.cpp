@@ -133,7 +133,7 @@ TEST_F(EditWidgetTest, WrapFollowsTheWindowWidth) {
 
 TEST_F(EditWidgetTest, ColorizerSpansColourThePaintedText) {
     struct Red : LineColorizer {
-        std::vector<ColorSpan> spans(int, std::string_view) override { return {{0, 3, QColor(255, 0, 0)}}; }
+        std::vector<ColorSpan> spans(int, std::string_view, int, int) override { return {{0, 3, QColor(255, 0, 0)}}; }
     } red;
     w->FixedFont().setSize(14);
     setText("<b>bold");
@@ -145,6 +145,68 @@ TEST_F(EditWidgetTest, ColorizerSpansColourThePaintedText) {
     EXPECT_GT(countColor(img, first, Qt::red), 5);
     EXPECT_EQ(countColor(img, rest, Qt::red), 0);
     w->setColorizer(nullptr);
+}
+
+// HTML colouring: cells of a kind drawn in the scheme's colour for it, and
+// none of it elsewhere in the row; the last rows follow an edit above them.
+TEST_F(EditWidgetTest, SyntaxColouringDrawsSchemeColours) {
+    using qm::html::Kind;
+    w->FixedFont().setSize(14);
+    w->setSyntaxColouring(true);
+    const SyntaxScheme& scheme = w->htmlColorizer().scheme();
+    auto colourOf = [&](Kind k) { return scheme.styles[static_cast<std::size_t>(k)].color; };
+    auto cells = [&](int row, int col, int count) {
+        return QRect(w->LeftMargin() + static_cast<int>(col * w->charWidth()), row * w->lineHeight(),
+                     static_cast<int>(count * w->charWidth()), w->lineHeight());
+    };
+    struct Case {
+        std::string text;
+        std::string typedAtTop;  // typed at 1,1 before looking
+        int row, col, count;     // the cells, from 0
+        Kind kind;
+    } cases[] = {
+        {"<body bgcolor=\"red\">", "", 0, 1, 4, Kind::TagName},
+        {"<body bgcolor=\"red\">", "", 0, 14, 5, Kind::AttrValue},
+        {"<a\r\nhref='x.htm'>", "", 1, 5, 7, Kind::AttrValue},
+        {"x\r\n<p>", "<!--", 1, 0, 3, Kind::Comment},
+    };
+    for (const Case& c : cases) {
+        setText(c.text);
+        if (!c.typedAtTop.empty()) {
+            ASSERT_EQ(w->InsertText(std::string_view(c.typedAtTop)), 0);
+        }
+        const QImage img = w->viewport()->grab().toImage();
+        const QColor want = colourOf(c.kind);
+        EXPECT_GT(countColor(img, cells(c.row, c.col, c.count), want), 5) << c.text << " " << c.typedAtTop;
+        EXPECT_EQ(countColor(img, cells(c.row, c.col + c.count + 1, 40), want) +
+                      countColor(img, cells(c.row, 0, c.col - 1), want), 0)
+            << c.text << ": the colour stays in its cells";
+    }
+    w->setSyntaxColouring(false);
+    setText("<body>");
+    EXPECT_EQ(countColor(w->viewport()->grab().toImage(), cells(0, 1, 4), colourOf(Kind::TagName)), 0);
+}
+
+// The tag at the caret and its partner are marked, and the caret goes to the partner.
+TEST_F(EditWidgetTest, MatchingTagMarkedAndReached) {
+    w->FixedFont().setSize(14);
+    w->setSyntaxColouring(true);
+    setText("<ul>\r\n<li>x\r\n</UL>");
+    const QColor mark = w->htmlColorizer().scheme().tagMark;
+    auto row = [&](int r) { return QRect(w->LeftMargin(), r * w->lineHeight(), 200, w->lineHeight()); };
+    w->SetCaret(1, 2);
+    QImage img = w->viewport()->grab().toImage();
+    EXPECT_GT(countColor(img, row(0), mark), 20);
+    EXPECT_EQ(countColor(img, row(1), mark), 0);
+    EXPECT_GT(countColor(img, row(2), mark), 20);
+    EXPECT_TRUE(w->GotoMatchingTag());
+    int col = 0;
+    EXPECT_EQ(w->GetCaret(col), 3);
+    EXPECT_EQ(col, 1);
+    w->SetCaret(2, 5);  // on the text: nothing marked, nowhere to go
+    EXPECT_FALSE(w->GotoMatchingTag());
+    EXPECT_EQ(countColor(w->viewport()->grab().toImage(), row(0), mark), 0);
+    w->setSyntaxColouring(false);
 }
 
 // Writes a picture of the control (selection, marker, a wrapped long line)

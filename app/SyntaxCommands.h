@@ -1,0 +1,13 @@
+#pragma once
+// HTML colouring in the documents: View > Syntax Colouring, Edit > Goto >
+// Matching Tag, and the colours kept in the settings section "Syntax Colours"
+// ("Enabled", "Scheme" = Light or Dark, and one "#rrggbb[ bold][ italic]"
+// entry per kind of text overriding the scheme's).
+
+class TMegaRegistry;
+class TmdiMain;
+class TTextEditControl;
+
+void installSyntaxCommands(TmdiMain& main);
+// Sets a document's colouring and colours from the settings.
+void applySyntaxSettings(TTextEditControl& edit, const TMegaRegistry& ini);

@@ -1,0 +1,315 @@
+#include "HtmlScan.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+namespace qm::html {
+
+namespace {
+// State layout: bits 0-7 the mode, 8-9 the raw-text element a start tag
+// opens (script or style), bit 10 set inside an end tag, 16-23 the dashes
+// seen at the end of a comment so far.
+enum Mode : std::uint32_t { mText, mTag, mAfterAttr, mBeforeValue, mValueDq, mValueSq, mComment, mDecl, mRaw };
+enum Raw : std::uint32_t { rNone, rScript, rStyle };
+
+constexpr State make(Mode m, Raw r = rNone, bool closing = false, std::uint32_t dashes = 0) {
+    return m | (r << 8) | (closing ? 1u << 10 : 0u) | (dashes << 16);
+}
+constexpr Mode modeOf(State s) { return static_cast<Mode>(s & 0xFF); }
+constexpr Raw rawOf(State s) { return static_cast<Raw>((s >> 8) & 3); }
+constexpr bool closingOf(State s) { return (s >> 10) & 1; }
+constexpr std::uint32_t dashesOf(State s) { return (s >> 16) & 0xFF; }
+
+bool isAlpha(unsigned char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; }
+bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+bool isHex(unsigned char c) { return isDigit(c) || ((c | 0x20) >= 'a' && (c | 0x20) <= 'f'); }
+bool isSpace(unsigned char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f'; }
+// Ends a tag name or an attribute name.
+bool endsName(unsigned char c) { return isSpace(c) || c == '>' || c == '/' || c == '=' || c == '<'; }
+
+bool equalsNoCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return (x | 0x20) == (y | 0x20); });
+}
+
+struct Scanner {
+    std::string_view t;
+    std::vector<Span>* out;
+    std::vector<TagRef>* tags;
+    std::size_t from;
+    std::size_t limit;
+
+    void emit(std::size_t at, std::size_t to, Kind k) const {
+        if (!out) return;
+        at = std::max(at, from);
+        to = std::min(to, limit);
+        if (at >= to) return;
+        if (!out->empty() && out->back().kind == k && std::size_t(out->back().start + out->back().length) == at)
+            out->back().length += static_cast<std::int32_t>(to - at);
+        else
+            out->push_back({static_cast<std::int32_t>(at), static_cast<std::int32_t>(to - at), k});
+    }
+
+    // Length of the entity starting at the '&' at i, or 0 when it is none.
+    std::size_t entityAt(std::size_t i) const {
+        std::size_t j = i + 1;
+        if (j < t.size() && t[j] == '#') {
+            ++j;
+            const bool hex = j < t.size() && (t[j] | 0x20) == 'x';
+            if (hex) ++j;
+            const std::size_t digits = j;
+            while (j < t.size() && (hex ? isHex(t[j]) : isDigit(t[j]))) ++j;
+            if (j == digits) return 0;
+        } else {
+            if (j >= t.size() || !isAlpha(t[j])) return 0;
+            while (j < t.size() && (isAlpha(t[j]) || isDigit(t[j]))) ++j;
+        }
+        if (j < t.size() && t[j] == ';') ++j;
+        return j - i;
+    }
+
+    // Plain text from i: stops at a '<' that starts markup.
+    State text(std::size_t& i) const {
+        while (i < t.size() && i < limit) {
+            const unsigned char c = t[i];
+            if (c == '&') {
+                const std::size_t n = entityAt(i);
+                emit(i, i + n, Kind::Entity);
+                i += std::max<std::size_t>(n, 1);
+                continue;
+            }
+            if (c != '<' || i + 1 >= t.size()) {
+                ++i;
+                continue;
+            }
+            const unsigned char d = t[i + 1];
+            if (isAlpha(d) || (d == '/' && i + 2 < t.size() && isAlpha(t[i + 2]))) {
+                const bool closing = d == '/';
+                emit(i, i + (closing ? 2 : 1), Kind::Punct);
+                i += closing ? 2 : 1;
+                return tagName(i, closing);
+            }
+            if (d == '!' && t.substr(i + 2, 2) == "--") {
+                emit(i, i + 4, Kind::Comment);
+                i += 4;
+                return make(mComment);
+            }
+            if (d == '!' || d == '?') {
+                emit(i, i + 2, Kind::Declaration);
+                i += 2;
+                return make(mDecl);
+            }
+            ++i;
+        }
+        return kTextState;
+    }
+
+    State tagName(std::size_t& i, bool closing) const {
+        const std::size_t begin = i;
+        while (i < t.size() && !endsName(t[i])) ++i;
+        emit(begin, i, Kind::TagName);
+        const std::string_view name = t.substr(begin, i - begin);
+        if (tags) tags->push_back({static_cast<std::int32_t>(begin - (closing ? 2 : 1)), static_cast<std::int32_t>(t.size()), name, closing, false});
+        Raw raw = rNone;
+        if (!closing) raw = equalsNoCase(name, "script") ? rScript : equalsNoCase(name, "style") ? rStyle : rNone;
+        return make(mTag, raw, closing);
+    }
+
+    // Inside a tag, after its name: attributes up to the '>'.
+    State tag(std::size_t& i, State s) const {
+        const Raw raw = rawOf(s);
+        const bool closing = closingOf(s);
+        Mode m = modeOf(s);
+        while (i < t.size() && i < limit) {
+            const unsigned char c = t[i];
+            if (m == mValueDq || m == mValueSq) {
+                const char quote = m == mValueDq ? '"' : '\'';
+                const std::size_t end = t.find(quote, i);
+                const std::size_t stop = end == std::string_view::npos ? t.size() : end + 1;
+                emit(i, stop, Kind::AttrValue);
+                i = stop;
+                if (end != std::string_view::npos) m = mTag;
+                continue;
+            }
+            if (isSpace(c)) {
+                ++i;
+                continue;
+            }
+            if (c == '>') {
+                emit(i, i + 1, Kind::Punct);
+                ++i;
+                if (tags && !tags->empty()) {
+                    tags->back().end = static_cast<std::int32_t>(i);
+                    tags->back().selfClosing = i >= 2 && t[i - 2] == '/';
+                }
+                return raw != rNone ? make(mRaw, raw) : kTextState;
+            }
+            if (c == '/') {
+                emit(i, i + 1, Kind::Punct);
+                ++i;
+                m = mTag;
+                continue;
+            }
+            if (c == '=') {
+                emit(i, i + 1, Kind::Punct);
+                ++i;
+                m = mBeforeValue;
+                continue;
+            }
+            if (m == mBeforeValue) {
+                if (c == '"' || c == '\'') {
+                    emit(i, i + 1, Kind::AttrValue);
+                    ++i;
+                    m = c == '"' ? mValueDq : mValueSq;
+                    continue;
+                }
+                const std::size_t begin = i;
+                while (i < t.size() && !isSpace(t[i]) && t[i] != '>') ++i;
+                emit(begin, i, Kind::AttrValue);
+                m = mTag;
+                continue;
+            }
+            const std::size_t begin = i;  // an attribute name
+            ++i;
+            while (i < t.size() && !endsName(t[i])) ++i;
+            emit(begin, i, Kind::AttrName);
+            m = mAfterAttr;
+        }
+        // A paragraph break ends an unquoted value or a name; quotes go on.
+        return make(m == mBeforeValue || m == mValueDq || m == mValueSq ? m : mTag, raw, closing);
+    }
+
+    State comment(std::size_t& i, State s) const {
+        std::uint32_t dashes = dashesOf(s);
+        const std::size_t begin = i;
+        while (i < t.size() && i < limit) {
+            const unsigned char c = t[i++];
+            if (c == '>' && dashes >= 2) {
+                emit(begin, i, Kind::Comment);
+                return kTextState;
+            }
+            dashes = c == '-' ? std::min<std::uint32_t>(dashes + 1, 2) : 0;
+        }
+        emit(begin, i, Kind::Comment);
+        return make(mComment, rNone, false, 0);  // a break between dashes is not "--"
+    }
+
+    State declaration(std::size_t& i) const {
+        const std::size_t end = t.find('>', i);
+        const std::size_t stop = end == std::string_view::npos ? t.size() : end + 1;
+        emit(i, stop, Kind::Declaration);
+        i = stop;
+        return end == std::string_view::npos ? make(mDecl) : kTextState;
+    }
+
+    // Script or style contents up to their end tag.
+    State raw(std::size_t& i, State s) const {
+        const Raw r = rawOf(s);
+        const std::string_view name = r == rScript ? "script" : "style";
+        const Kind k = r == rScript ? Kind::Script : Kind::Style;
+        std::size_t j = i;
+        while (true) {
+            j = t.find("</", j);
+            if (j == std::string_view::npos || j >= limit) break;
+            const std::size_t after = j + 2 + name.size();
+            if (equalsNoCase(t.substr(j + 2, name.size()), name) && (after >= t.size() || endsName(t[after]))) {
+                emit(i, j, k);
+                emit(j, j + 2, Kind::Punct);
+                i = j + 2;
+                return tagName(i, true);
+            }
+            j += 2;
+        }
+        emit(i, t.size(), k);
+        i = t.size();
+        return s;
+    }
+};
+}  // namespace
+
+static State run(const Scanner& sc, State s) {
+    std::size_t i = 0;
+    while (i < sc.t.size() && i < sc.limit) {
+        switch (modeOf(s)) {
+        case mText: s = sc.text(i); break;
+        case mComment: s = sc.comment(i, s); break;
+        case mDecl: s = sc.declaration(i); break;
+        case mRaw: s = sc.raw(i, s); break;
+        default: s = sc.tag(i, s); break;
+        }
+    }
+    // A break ends a name or an unquoted value: what follows is a new attribute.
+    if (modeOf(s) == mAfterAttr) s = make(mTag, rawOf(s), closingOf(s));
+    return s;
+}
+
+State scanParagraph(std::string_view text, State in, std::vector<Span>* out, std::size_t from, std::size_t limit) {
+    return run(Scanner{text, out, nullptr, from, limit}, in);
+}
+
+std::vector<TagRef> tagsIn(std::string_view text, State in) {
+    std::vector<TagRef> tags;
+    run(Scanner{text, nullptr, &tags, 0, static_cast<std::size_t>(-1)}, in);
+    return tags;
+}
+
+bool isVoidElement(std::string_view name) {
+    static constexpr std::array<std::string_view, 16> kVoid = {
+        "area", "base", "br", "col", "embed", "hr", "img", "input",
+        "link", "meta", "param", "source", "track", "wbr", "basefont", "frame"};
+    return std::any_of(kVoid.begin(), kVoid.end(), [&](std::string_view v) { return equalsNoCase(v, name); });
+}
+
+TagPair matchingTag(int para, std::int32_t pos, int paragraphCount,
+                    const std::function<std::string_view(int)>& textOf,
+                    const std::function<State(int)>& stateOf, std::size_t budget) {
+    TagPair pair;
+    // A paragraph longer than the budget is not searched at all.
+    if (para < 1 || para > paragraphCount || textOf(para).size() > budget) return pair;
+    std::vector<TagRef> tags = tagsIn(textOf(para), stateOf(para));
+    // The tag the position is in, or the one it directly follows.
+    auto at = std::find_if(tags.begin(), tags.end(), [&](const TagRef& t) { return t.start <= pos && pos < t.end; });
+    if (at == tags.end())
+        at = std::find_if(tags.begin(), tags.end(), [&](const TagRef& t) { return t.end == pos; });
+    if (at == tags.end()) return pair;
+    pair.tag = {para, at->start, at->end};
+    if (!at->closing && (at->selfClosing || isVoidElement(at->name))) return pair;
+    const std::string name(at->name);  // tags are replaced as paragraphs go by
+    const bool forward = !at->closing;
+    int depth = 0;
+    std::size_t index = static_cast<std::size_t>(at - tags.begin());
+    std::size_t spent = 0;
+    for (int p = para;;) {
+        // Walk the tags of paragraph p from `index` in the search direction.
+        for (std::size_t k = index; k < tags.size(); forward ? ++k : --k) {
+            const TagRef& t = tags[k];
+            if (equalsNoCase(t.name, name) && !(t.selfClosing && !t.closing)) {
+                depth += t.closing == forward ? -1 : 1;
+                if (depth == 0) {
+                    pair.partner = {p, t.start, t.end};
+                    return pair;
+                }
+            }
+            if (!forward && k == 0) break;
+        }
+        spent += textOf(p).size() + 1;
+        p += forward ? 1 : -1;
+        if (p < 1 || p > paragraphCount || spent > budget) return pair;
+        tags = tagsIn(textOf(p), stateOf(p));
+        if (tags.empty()) continue;
+        index = forward ? 0 : tags.size() - 1;
+    }
+}
+
+State HtmlStates::startOf(int paragraph, const TextOf& textOf) {
+    if (paragraph < 1) return kTextState;
+    if (known_.empty()) known_.push_back(kTextState);
+    while (known_.size() < static_cast<std::size_t>(paragraph)) {
+        const int p = static_cast<int>(known_.size());
+        known_.push_back(scanParagraph(textOf(p), known_.back(), nullptr));
+    }
+    return known_[static_cast<std::size_t>(paragraph) - 1];
+}
+
+}  // namespace qm::html

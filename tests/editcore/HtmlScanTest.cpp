@@ -1,0 +1,144 @@
+// The HTML scanner on written-out texts, shown as "kind[bytes]" runs so a
+// failure reads as the markup it got wrong, and the lazily kept paragraph
+// states against a scan of the whole text after random edits.
+
+#include "HtmlScan.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace qm::html;
+
+namespace {
+const char* kindName(Kind k) {
+    static const char* names[] = {"text", "p", "tag", "attr", "val", "cmt", "ent", "decl", "js", "css"};
+    return names[static_cast<int>(k)];
+}
+
+// Each paragraph's spans as kind[bytes], paragraphs joined by " | ".
+std::string shown(const std::vector<std::string>& paras) {
+    std::ostringstream os;
+    State s = kTextState;
+    for (std::size_t p = 0; p < paras.size(); ++p) {
+        if (p) os << " | ";
+        std::vector<Span> spans;
+        s = scanParagraph(paras[p], s, &spans);
+        for (const Span& sp : spans)
+            os << kindName(sp.kind) << '[' << paras[p].substr(sp.start, sp.length) << ']';
+    }
+    return os.str();
+}
+}  // namespace
+
+TEST(HtmlScanTest, SpansOfWrittenOutTexts) {
+    struct Case {
+        std::vector<std::string> text;
+        std::string spans;
+    } cases[] = {
+        {{"<p class=\"x\">Hi</p>"}, "p[<]tag[p]attr[class]p[=]val[\"x\"]p[>]p[</]tag[p]p[>]"},
+        {{"<A HREF=x.htm>"}, "p[<]tag[A]attr[HREF]p[=]val[x.htm]p[>]"},
+        // a tag across lines: the attribute on the next line is still one
+        {{"<img", "  src='a.gif' alt=\"two", "lines\">x"},
+         "p[<]tag[img] | attr[src]p[=]val['a.gif']attr[alt]p[=]val[\"two] | val[lines\"]p[>]"},
+        {{"<a title=\"1 > 0\">"}, "p[<]tag[a]attr[title]p[=]val[\"1 > 0\"]p[>]"},
+        {{"a <!-- open", "still -- in", "-->b"}, "cmt[<!-- open] | cmt[still -- in] | cmt[-->]"},
+        {{"<!-- never closed <p>", "<b>"}, "cmt[<!-- never closed <p>] | cmt[<b>]"},
+        {{"<script>var s = \"</div>\";", "if (a < b) x();</SCRIPT>c"},
+         "p[<]tag[script]p[>]js[var s = \"</div>\";] | js[if (a < b) x();]p[</]tag[SCRIPT]p[>]"},
+        {{"<style>p > a { }</style>"}, "p[<]tag[style]p[>]css[p > a { }]p[</]tag[style]p[>]"},
+        {{"&amp; &#160; &#x41; &nbsp x & y &#;"}, "ent[&amp;]ent[&#160;]ent[&#x41;]ent[&nbsp]"},
+        {{"<!DOCTYPE html>", "<?xml v?>"}, "decl[<!DOCTYPE html>] | decl[<?xml v?>]"},
+        {{"a < b <3 <"}, ""},
+        // bytes that are not UTF-8 are text or value like any others
+        {{"\xff\xfe<b t=\xe9\x80>\x80"}, "p[<]tag[b]attr[t]p[=]val[\xe9\x80]p[>]"},
+        {{"<br/>"}, "p[<]tag[br]p[/>]"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(shown(c.text), c.spans) << c.text[0];
+}
+
+TEST(HtmlScanTest, TagsSkipCommentsAndScript) {
+    const auto tags = tagsIn("<P><!-- <b> --><script>\"<i>\"</script><BR/></p", kTextState);
+    std::vector<std::string> seen;
+    for (const TagRef& t : tags)
+        seen.push_back(std::string(t.closing ? "/" : "") + std::string(t.name) + (t.selfClosing ? "/" : "") + "@" +
+                       std::to_string(t.start) + "-" + std::to_string(t.end));
+    EXPECT_EQ(seen, (std::vector<std::string>{"P@0-3", "script@15-23", "/script@28-37", "BR/@37-42", "/p@42-45"}));
+    EXPECT_TRUE(isVoidElement("IMG"));
+    EXPECT_FALSE(isVoidElement("p"));
+}
+
+// The partner of the tag at a position; "-" for none, "x" for no tag there.
+TEST(HtmlScanTest, MatchingTag) {
+    struct Case {
+        std::vector<std::string> text;
+        int para, pos;
+        std::string partner;  // "para:start-end"
+    } cases[] = {
+        {{"<div><DIV>a</div></Div>"}, 1, 1, "1:17-23"},
+        {{"<div><DIV>a</div></Div>"}, 1, 20, "1:0-5"},
+        {{"<div><DIV>a</div></Div>"}, 1, 10, "1:11-17"},  // just after a tag's ">"
+        {{"<ul>", "<!-- </ul> -->", "<script>'</ul>'</script>", "</ul>"}, 1, 2, "4:0-5"},
+        {{"<ul>", "<!-- </ul> -->", "<script>'</ul>'</script>", "</ul>"}, 4, 3, "1:0-4"},
+        {{"<p><br><img src=x></p>"}, 1, 4, "-"},  // void elements have none
+        {{"<p><br/></p>"}, 1, 0, "1:8-12"},
+        {{"<b>unclosed"}, 1, 1, "-"},
+        {{"plain <b>"}, 1, 2, "x"},
+    };
+    for (const Case& c : cases) {
+        auto textOf = [&](int p) { return std::string_view(c.text[static_cast<std::size_t>(p) - 1]); };
+        HtmlStates states;
+        const TagPair m = matchingTag(c.para, c.pos, static_cast<int>(c.text.size()), textOf,
+                                      [&](int p) { return states.startOf(p, textOf); });
+        const std::string got = m.tag.para == 0       ? "x"
+                                : m.partner.para == 0 ? "-"
+                                                      : std::to_string(m.partner.para) + ":" +
+                                                            std::to_string(m.partner.start) + "-" +
+                                                            std::to_string(m.partner.end);
+        EXPECT_EQ(got, c.partner) << c.text[0] << " at " << c.para << "," << c.pos;
+    }
+    // A partner beyond the budget is not looked for.
+    std::vector<std::string> far = {"<i>"};
+    far.resize(2000, "text text text");
+    far.push_back("</i>");
+    auto textOf = [&](int p) { return std::string_view(far[static_cast<std::size_t>(p) - 1]); };
+    HtmlStates states;
+    auto stateOf = [&](int p) { return states.startOf(p, textOf); };
+    EXPECT_EQ(matchingTag(1, 0, 2001, textOf, stateOf).partner.para, 2001);
+    EXPECT_EQ(matchingTag(1, 0, 2001, textOf, stateOf, 1000).partner.para, 0);
+    EXPECT_EQ(matchingTag(1, 0, 2001, textOf, stateOf, 2).tag.para, 0) << "a paragraph over the budget";
+}
+
+// Random edits of random HTML-ish paragraphs: the states kept and invalidated
+// as the control does must equal those of a scan from the top.
+TEST(HtmlScanTest, LazyStatesMatchAFullScanAfterRandomEdits) {
+    std::mt19937 rng(18);
+    const std::vector<std::string> pieces = {"<", ">", "<!--", "-->", "-", "\"", "'", "=", " ", "a", "p",
+                                             "script", "</script>", "<style>", "&amp", "<!D", "/", "\xc3\xa9"};
+    auto randomText = [&] {
+        std::string s;
+        for (int n = rng() % 8; n > 0; --n) s += pieces[rng() % pieces.size()];
+        return s;
+    };
+    std::vector<std::string> paras(40);
+    for (auto& p : paras) p = randomText();
+    HtmlStates states;
+    auto textOf = [&](int p) { return std::string_view(paras[static_cast<std::size_t>(p) - 1]); };
+    for (int step = 0; step < 3000; ++step) {
+        const int at = 1 + static_cast<int>(rng() % paras.size());
+        switch (rng() % 3) {
+        case 0: paras[at - 1] = randomText(); break;
+        case 1: paras.insert(paras.begin() + at - 1, randomText()); break;
+        default:
+            if (paras.size() > 1) paras.erase(paras.begin() + at - 1);
+        }
+        states.changed(at);
+        const int probe = 1 + static_cast<int>(rng() % paras.size());
+        State full = kTextState;
+        for (int p = 1; p < probe; ++p) full = scanParagraph(paras[p - 1], full, nullptr);
+        ASSERT_EQ(states.startOf(probe, textOf), full) << "step " << step << " paragraph " << probe;
+    }
+}
