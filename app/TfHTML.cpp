@@ -269,6 +269,7 @@ bool TfHTML::loadFrom(const std::string& path) {
 void TfHTML::noteDisk(const std::string& path) {
     disk_ = recovery::identityOf(path);
     diskPath_ = path;
+    declined_ = {};
     // A save by rename (ours or another program's) puts a new file under the
     // name, and the watch on the old one is gone: watch the name afresh, and
     // its folder, which sees the file come back after a delete.
@@ -304,11 +305,15 @@ void TfHTML::checkDisk() {
             main_.SetStatusText(shown + QStringLiteral(" was changed by another program and has been reloaded."));
         return;
     }
+    // Asked about this version already: Save asks again, the watcher not.
+    if (declined_.exists && recovery::diskChange(declined_, diskPath_) == recovery::DiskChange::None) return;
     bool saved = false;
     if (askAboutDiskChange(saved)) {
         // Overwrite: the user's text replaces the other program's now.
         disk_ = now;
         saveTo(diskPath_);
+    } else if (!saved && txtHTML_->Modified()) {
+        declined_ = now;
     }
 }
 

@@ -63,13 +63,11 @@ public:
     // Line ends for a document that has no file yet: LF, or CR LF when the
     // user chose it ("Application Options" / "New Documents CR LF").
     void useNewDocumentLineEnds();
-    // The file's identity as last loaded or saved here; the file is watched
-    // from then on and a change by another program is noticed (see
-    // checkDisk) and, at the latest, asked about before a save replaces it.
-    const recovery::FileIdentity& diskIdentity() const { return disk_; }
-    // Compares the watched file with the noted identity: reloads an
-    // unmodified document (saying so in the status line), asks about a
-    // modified one, and reports a file deleted or renamed away.
+    // The file's identity is noted when it is loaded or saved here and the
+    // file is watched from then on. checkDisk compares it with the noted
+    // identity: reloads an unmodified document (saying so in the status
+    // line), asks about a modified one, and reports a file deleted or renamed
+    // away. A save over such a change asks first (see saveTo).
     void checkDisk();
     // Brings the window to the front with the editing control focused.
     void bringToFront();
@@ -140,6 +138,7 @@ private:
     std::string path_;
     recovery::FileIdentity disk_;
     std::string diskPath_;  // the file disk_ describes
+    recovery::FileIdentity declined_;  // a version the user chose not to take yet
     QFileSystemWatcher* watcher_ = nullptr;
     QTimer* diskSettle_ = nullptr;
     bool askingDisk_ = false;

@@ -4,7 +4,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTest>
-#include <fstream>
 #include <functional>
 
 #include "DocumentFixture.h"
@@ -16,13 +15,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void writeInPlace(const fs::path& p, const std::string& bytes) {
-    std::ofstream(p, std::ios::binary | std::ios::trunc) << bytes;
-}
-
 void replaceByRename(const fs::path& p, const std::string& bytes) {
     const fs::path tmp = p.string() + ".tmp";
-    writeInPlace(tmp, bytes);
+    qmtest::writeFile(tmp, bytes);
     fs::rename(tmp, p);
 }
 
@@ -37,23 +32,25 @@ TEST_F(DocumentTest, ChangesOnDiskAreNoticedWhileTheDocumentIsOpen) {
         std::function<void(const fs::path&)> act;
         bool edited;
         std::string text;      // the document's text afterwards
-        bool asked;            // the question was shown (answered Cancel)
+        const char* answer;    // the answer to the question, or nullptr when not asked
+        std::string onDisk;    // the file afterwards ("" when gone)
         bool modified;
         const char* status;    // the end of the status line, or "" when untouched
     };
+    const char* reloaded = " was changed by another program and has been reloaded.";
+    const char* gone = " was deleted or renamed by another program.";
     const Case cases[] = {
-        {"in place, unedited", [](const fs::path& p) { writeInPlace(p, "theirs\n"); }, false, "theirs\n", false,
-         false, " was changed by another program and has been reloaded."},
+        {"in place, unedited", [](const fs::path& p) { qmtest::writeFile(p, "theirs\n"); }, false, "theirs\n", nullptr,
+         "theirs\n", false, reloaded},
         {"by rename, unedited", [](const fs::path& p) { replaceByRename(p, "renamed in\n"); }, false, "renamed in\n",
-         false, false, " was changed by another program and has been reloaded."},
-        {"deleted, unedited", [](const fs::path& p) { fs::remove(p); }, false, "old\n", false, true,
-         " was deleted or renamed by another program."},
-        {"in place, edited", [](const fs::path& p) { writeInPlace(p, "theirs\n"); }, true, "mine old\n", true, true,
-         ""},
-        {"by rename, edited", [](const fs::path& p) { replaceByRename(p, "renamed in\n"); }, true, "mine old\n", true,
-         true, ""},
+         nullptr, "renamed in\n", false, reloaded},
+        {"deleted, unedited", [](const fs::path& p) { fs::remove(p); }, false, "old\n", nullptr, "", true, gone},
+        {"in place, edited", [](const fs::path& p) { qmtest::writeFile(p, "theirs\n"); }, true, "mine old\n", "Cancel",
+         "theirs\n", true, ""},
+        {"by rename, edited", [](const fs::path& p) { replaceByRename(p, "renamed in\n"); }, true, "mine old\n",
+         "Overwrite", "mine old\n", false, ""},
         {"renamed away, edited", [](const fs::path& p) { fs::rename(p, p.string() + ".bak"); }, true, "mine old\n",
-         false, true, " was deleted or renamed by another program."},
+         nullptr, "", true, gone},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -64,17 +61,20 @@ TEST_F(DocumentTest, ChangesOnDiskAreNoticedWhileTheDocumentIsOpen) {
         ASSERT_NE(doc, nullptr);
         if (c.edited) doc->txtHTML()->InsertText(std::string_view("mine "));
         prompter->clearShown();
-        if (c.asked) prompter->answerChoice("Cancel");
+        if (c.answer) prompter->answerChoice(c.answer);
         const QString before = w->statusText();
         c.act(page);
         const bool seen = QTest::qWaitFor([&] {
-            return textOf(doc) == c.text ? (!c.asked || !prompter->shown().isEmpty()) &&
-                                                      (*c.status == 0 || w->statusText() != before)
-                                                : false;
+            return textOf(doc) == c.text && (!c.answer || !prompter->shown().isEmpty()) &&
+                   (*c.status == 0 || w->statusText() != before);
         }, 3000);
         EXPECT_TRUE(seen) << textOf(doc);
+        // Other files of the folder changing ask nothing more.
+        qmtest::writeFile(dir.file("other.txt"), c.name);
+        QTest::qWait(400);
         EXPECT_EQ(doc->txtHTML()->Modified(), c.modified);
-        if (c.asked) {
+        EXPECT_EQ(fs::exists(page) ? qmtest::readFile(page) : "", c.onDisk);
+        if (c.answer) {
             ASSERT_EQ(prompter->shown().size(), 1);
             EXPECT_EQ(prompter->shown()[0].kind, ScriptedPrompter::Kind::Choice);
             EXPECT_EQ(prompter->lastText(), qpath(page) + " was changed by another program.");
@@ -158,6 +158,6 @@ TEST_F(DocumentTest, OwnSavesAreNotMistakenForChangesOnDisk) {
     EXPECT_EQ(qmtest::readFile(page), "one two old\n");
     EXPECT_TRUE(prompter->shown().isEmpty());
     // The watch follows the new file a save put under the name.
-    writeInPlace(page, "theirs\n");
+    qmtest::writeFile(page, "theirs\n");
     EXPECT_TRUE(QTest::qWaitFor([&] { return textOf(doc) == "theirs\n"; }, 3000)) << textOf(doc);
 }

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <sys/stat.h>
 
@@ -15,13 +14,9 @@ using recovery::DiskChange;
 
 namespace {
 
-void writeInPlace(const fs::path& p, const std::string& bytes) {
-    std::ofstream(p, std::ios::binary | std::ios::trunc) << bytes;
-}
-
 void replaceByRename(const fs::path& p, const std::string& bytes) {
     const fs::path tmp = p.string() + ".new";
-    writeInPlace(tmp, bytes);
+    qmtest::writeFile(tmp, bytes);
     fs::rename(tmp, p);
 }
 
@@ -41,11 +36,11 @@ TEST(FileIdentity, ChangesByAnotherProgram) {
     const Case cases[] = {
         {"untouched", [](const fs::path&) {}, DiskChange::None},
         {"touched, same bytes", touchLater, DiskChange::None},
-        {"rewritten in place, same bytes", [](const fs::path& p) { writeInPlace(p, "<p>one</p>\n"); touchLater(p); },
+        {"rewritten in place, same bytes", [](const fs::path& p) { qmtest::writeFile(p, "<p>one</p>\n"); touchLater(p); },
          DiskChange::None},
         {"rewritten in place, same size",
-         [](const fs::path& p) { writeInPlace(p, "<p>two</p>\n"); touchLater(p); }, DiskChange::Changed},
-        {"rewritten in place, shorter", [](const fs::path& p) { writeInPlace(p, "<p>"); }, DiskChange::Changed},
+         [](const fs::path& p) { qmtest::writeFile(p, "<p>two</p>\n"); touchLater(p); }, DiskChange::Changed},
+        {"rewritten in place, shorter", [](const fs::path& p) { qmtest::writeFile(p, "<p>"); }, DiskChange::Changed},
         {"replaced by rename, same bytes", [](const fs::path& p) { replaceByRename(p, "<p>one</p>\n"); },
          DiskChange::None},
         {"replaced by rename", [](const fs::path& p) { replaceByRename(p, "<p>new</p>\n"); }, DiskChange::Changed},
@@ -57,7 +52,7 @@ TEST(FileIdentity, ChangesByAnotherProgram) {
         SCOPED_TRACE(c.name);
         qmtest::TempDir dir;
         const fs::path page = dir.file("page.html");
-        writeInPlace(page, "<p>one</p>\n");
+        qmtest::writeFile(page, "<p>one</p>\n");
         const recovery::FileIdentity noted = recovery::identityOf(page.string());
         ASSERT_TRUE(noted.exists);
         c.act(page);
@@ -73,6 +68,6 @@ TEST(FileIdentity, AFileThatAppearsWhereNoneWasIsAChange) {
     const recovery::FileIdentity missing = recovery::identityOf(page.string());
     EXPECT_FALSE(missing.exists);
     EXPECT_EQ(recovery::diskChange(missing, page.string()), DiskChange::None);
-    writeInPlace(page, "x");
+    qmtest::writeFile(page, "x");
     EXPECT_EQ(recovery::diskChange(missing, page.string()), DiskChange::Changed);
 }
