@@ -5,10 +5,14 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QLineEdit>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <cerrno>
 #include <cstring>
@@ -97,6 +101,14 @@ TfHTML::TfHTML(TmdiMain& main) : main_(main) {
     txtHTML_->editor().OnShowStatus = [this](int, int) {
         if (activeHtmlDocument(main_) == this) main_.ShowPosition();
     };
+    // Another program's save arrives in several writes: look once it settles.
+    watcher_ = new QFileSystemWatcher(this);
+    diskSettle_ = new QTimer(this);
+    diskSettle_->setSingleShot(true);
+    diskSettle_->setInterval(150);
+    connect(diskSettle_, &QTimer::timeout, this, [this] { checkDisk(); });
+    connect(watcher_, &QFileSystemWatcher::fileChanged, diskSettle_, qOverload<>(&QTimer::start));
+    connect(watcher_, &QFileSystemWatcher::directoryChanged, diskSettle_, qOverload<>(&QTimer::start));
 }
 
 TfHTML::~TfHTML() = default;
@@ -205,9 +217,14 @@ void TfHTML::setFilePath(const std::string& path) {
 // Files
 
 bool TfHTML::saveTo(const std::string& path) {
+    if (path == diskPath_ && recovery::diskChange(disk_, path) == recovery::DiskChange::Changed) {
+        bool saved = false;
+        if (!askAboutDiskChange(saved)) return saved;
+    }
     const qm::FileResult r = txtHTML_->SaveToFile(path);
     if (r.ok) {
         txtHTML_->setModified(false);
+        noteDisk(path);
         return true;
     }
     // The engine leaves the old file whole (or names the file holding the
@@ -245,7 +262,94 @@ bool TfHTML::loadFrom(const std::string& path) {
         Prompter::current().message(appTitle(), shown + QStringLiteral(":\n\n") + notes.join(QStringLiteral("\n\n")),
                                     Prompter::Icon::Warning);
     txtHTML_->setModified(false);
+    // Templates load into untitled documents: only the document's own file is watched.
+    if (path == path_) noteDisk(path);
     return true;
+}
+
+void TfHTML::noteDisk(const std::string& path) {
+    disk_ = recovery::identityOf(path);
+    diskPath_ = path;
+    declined_ = {};
+    // A save by rename (ours or another program's) puts a new file under the
+    // name, and the watch on the old one is gone: watch the name afresh, and
+    // its folder, which sees the file come back after a delete.
+    if (!watcher_->files().isEmpty()) watcher_->removePaths(watcher_->files());
+    if (!watcher_->directories().isEmpty()) watcher_->removePaths(watcher_->directories());
+    const QString file = QFile::decodeName(QByteArray::fromStdString(path));
+    if (disk_.exists) watcher_->addPath(file);
+    watcher_->addPath(QFileInfo(file).absolutePath());
+}
+
+void TfHTML::checkDisk() {
+    if (diskPath_.empty() || askingDisk_) return;
+    recovery::FileIdentity now;
+    const recovery::DiskChange change = recovery::diskChange(disk_, diskPath_, &now);
+    const QString file = QFile::decodeName(QByteArray::fromStdString(diskPath_));
+    if (now.exists && !watcher_->files().contains(file)) watcher_->addPath(file);
+    const QString shown = displayPath(diskPath_);
+    switch (change) {
+    case recovery::DiskChange::None:
+        return;
+    case recovery::DiskChange::Gone:
+        // Reported once; the text now exists only here.
+        disk_ = now;
+        txtHTML_->setModified(true);
+        main_.SetStatusText(shown + QStringLiteral(" was deleted or renamed by another program."));
+        return;
+    case recovery::DiskChange::Changed:
+        break;
+    }
+    if (!txtHTML_->Modified()) {
+        const std::string path = diskPath_;
+        if (loadFrom(path))
+            main_.SetStatusText(shown + QStringLiteral(" was changed by another program and has been reloaded."));
+        return;
+    }
+    // Asked about this version already: Save asks again, the watcher not.
+    if (declined_.exists && recovery::diskChange(declined_, diskPath_) == recovery::DiskChange::None) return;
+    bool saved = false;
+    if (askAboutDiskChange(saved)) {
+        // Overwrite: the user's text replaces the other program's now.
+        disk_ = now;
+        saveTo(diskPath_);
+    } else if (!saved && txtHTML_->Modified()) {
+        declined_ = now;
+    }
+}
+
+bool TfHTML::askAboutDiskChange(bool& saved) {
+    saved = false;
+    askingDisk_ = true;
+    const int answer = Prompter::current().choose(
+        appTitle(), displayPath(diskPath_) + QStringLiteral(" was changed by another program."),
+        {QStringLiteral("Reload"), QStringLiteral("Overwrite"), QStringLiteral("Save As"), QStringLiteral("Cancel")}, 3);
+    askingDisk_ = false;
+    switch (answer) {
+    case 0: {
+        // Reload, keeping the user's text in a new untitled document.
+        std::string text;
+        for (int p = 1; p <= txtHTML_->ParagraphCount(); ++p) {
+            if (p > 1) text += '\n';
+            text += txtHTML_->GetParagraphText(p);
+        }
+        const std::string path = diskPath_;
+        if (TfHTML* kept = newUntitledDocument(main_)) {
+            kept->txtHTML()->InsertText(std::string_view(text));
+            kept->txtHTML()->setModified(true);
+        }
+        loadFrom(path);
+        bringToFront();
+        return false;
+    }
+    case 1:
+        return true;
+    case 2:
+        saved = saveDocumentAs(main_, this);
+        return false;
+    default:
+        return false;
+    }
 }
 
 void TfHTML::useNewDocumentLineEnds() {

@@ -12,10 +12,13 @@
 #include <string>
 
 #include "DocumentStatus.h"
+#include "FileIdentity.h"
 #include "TBag.h"
 #include "TParagraphStore.h"
 
 class QAction;
+class QFileSystemWatcher;
+class QTimer;
 class QMdiSubWindow;
 class QMenu;
 class TTextEditControl;
@@ -60,6 +63,12 @@ public:
     // Line ends for a document that has no file yet: LF, or CR LF when the
     // user chose it ("Application Options" / "New Documents CR LF").
     void useNewDocumentLineEnds();
+    // The file's identity is noted when it is loaded or saved here and the
+    // file is watched from then on. checkDisk compares it with the noted
+    // identity: reloads an unmodified document (saying so in the status
+    // line), asks about a modified one, and reports a file deleted or renamed
+    // away. A save over such a change asks first (see saveTo).
+    void checkDisk();
     // Brings the window to the front with the editing control focused.
     void bringToFront();
 
@@ -113,6 +122,10 @@ protected:
 private:
     explicit TfHTML(TmdiMain& main);
     void createMenus();
+    void noteDisk(const std::string& path);
+    // The question about a file another program changed; true when the
+    // caller may go on and replace the file (the user chose Overwrite).
+    bool askAboutDiskChange(bool& saved);  // saved: Save As was chosen and saved
 
     TmdiMain& main_;
     TTextEditControl* txtHTML_ = nullptr;
@@ -123,6 +136,12 @@ private:
     TfReplace* replace_ = nullptr;
     TBag Prefs;
     std::string path_;
+    recovery::FileIdentity disk_;
+    std::string diskPath_;  // the file disk_ describes
+    recovery::FileIdentity declined_;  // a version the user chose not to take yet
+    QFileSystemWatcher* watcher_ = nullptr;
+    QTimer* diskSettle_ = nullptr;
+    bool askingDisk_ = false;
     bool propertiesSet_ = false;
     bool closeApproved_ = false;
     bool programEnding_ = false;

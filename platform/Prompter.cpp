@@ -143,6 +143,18 @@ Prompter::Button QtPrompter::confirm(const QString& caption, const QString& text
     return escapeAnswer(buttons);
 }
 
+int QtPrompter::choose(const QString& caption, const QString& text, const QStringList& buttons, int defaultIndex,
+                       Icon icon) {
+    QMessageBox box(qtIcon(icon), caption, text, QMessageBox::NoButton, dialogParent());
+    box.setTextFormat(Qt::PlainText);
+    QList<QAbstractButton*> added;
+    for (const QString& label : buttons) added << box.addButton(label, QMessageBox::ActionRole);
+    if (defaultIndex >= 0 && defaultIndex < added.size())
+        box.setDefaultButton(qobject_cast<QPushButton*>(added[defaultIndex]));
+    box.exec();
+    return int(added.indexOf(box.clickedButton()));
+}
+
 std::optional<QString> QtPrompter::input(const QString& caption, const QString& prompt, const QString& defaultText) {
     QInputDialog dlg(dialogParent());
     dlg.setWindowTitle(caption);

@@ -74,6 +74,10 @@ public:
     // Closing the box counts as Cancel when offered, else No, else Ok.
     virtual Button confirm(const QString& caption, const QString& text, Buttons buttons,
                            Button defaultButton = NoButton, Icon icon = Icon::Question) = 0;
+    // A question whose buttons carry their own words ("Reload", "Save As"...);
+    // the index of the one chosen, or -1 when the box is closed.
+    virtual int choose(const QString& caption, const QString& text, const QStringList& buttons,
+                       int defaultIndex = 0, Icon icon = Icon::Warning) = 0;
     // An input box; nullopt when cancelled (an accepted empty text is "").
     virtual std::optional<QString> input(const QString& caption, const QString& prompt,
                                          const QString& defaultText = QString()) = 0;
@@ -120,6 +124,8 @@ public:
     void message(const QString& caption, const QString& text, Icon icon) override;
     Button confirm(const QString& caption, const QString& text, Buttons buttons, Button defaultButton,
                    Icon icon) override;
+    int choose(const QString& caption, const QString& text, const QStringList& buttons, int defaultIndex,
+               Icon icon) override;
     std::optional<QString> input(const QString& caption, const QString& prompt, const QString& defaultText) override;
     QStringList openFiles(const FileRequest& request) override;
     QString saveFile(const FileRequest& request) override;

@@ -25,6 +25,7 @@ QString kindName(ScriptedPrompter::Kind k) {
     switch (k) {
     case ScriptedPrompter::Kind::Message: return QStringLiteral("message");
     case ScriptedPrompter::Kind::Confirm: return QStringLiteral("confirm");
+    case ScriptedPrompter::Kind::Choice: return QStringLiteral("choice");
     case ScriptedPrompter::Kind::Input: return QStringLiteral("input");
     case ScriptedPrompter::Kind::OpenFiles: return QStringLiteral("open");
     case ScriptedPrompter::Kind::SaveFile: return QStringLiteral("save");
@@ -44,6 +45,9 @@ ScriptedPrompter::~ScriptedPrompter() {
 }
 
 void ScriptedPrompter::answerConfirm(Button b) { answers_.emplace_back(std::in_place_type<Button>, b); }
+void ScriptedPrompter::answerChoice(const QString& label) {
+    answers_.emplace_back(std::in_place_type<ChoiceAnswer>, ChoiceAnswer{label});
+}
 void ScriptedPrompter::answerInput(const QString& text) { answers_.emplace_back(std::in_place_type<QString>, text); }
 void ScriptedPrompter::answerOpen(const QStringList& files) { answers_.emplace_back(std::in_place_type<OpenAnswer>, OpenAnswer{files}); }
 void ScriptedPrompter::answerSave(const QString& path) { answers_.emplace_back(std::in_place_type<SaveAnswer>, SaveAnswer{path}); }
@@ -108,6 +112,16 @@ Prompter::Button ScriptedPrompter::confirm(const QString& caption, const QString
         return closedAnswer(buttons);
     }
     return *b;
+}
+
+int ScriptedPrompter::choose(const QString& caption, const QString& text, const QStringList& buttons, int, Icon) {
+    record(Shown{Kind::Choice, caption, text, {}, buttons.join(u'|'), {}, {}});
+    bool cancelled = false;
+    const std::optional<ChoiceAnswer> a = take<ChoiceAnswer>(Kind::Choice, cancelled);
+    if (!a) return -1;
+    const int index = int(buttons.indexOf(a->label));
+    if (index < 0) errors_ << QStringLiteral("choice \"%1\": the queued button \"%2\" is not offered").arg(text, a->label);
+    return index;
 }
 
 std::optional<QString> ScriptedPrompter::input(const QString& caption, const QString& prompt,

@@ -17,7 +17,7 @@
 
 class ScriptedPrompter : public Prompter {
 public:
-    enum class Kind { Message, Confirm, Input, OpenFiles, SaveFile, Font, Color, Print, PrintSetup };
+    enum class Kind { Message, Confirm, Choice, Input, OpenFiles, SaveFile, Font, Color, Print, PrintSetup };
 
     // One question as it was asked.
     struct Shown {
@@ -25,7 +25,8 @@ public:
         QString caption;
         QString text;         // message text, confirmation text or input prompt
         Buttons buttons;      // Confirm: the buttons offered
-        QString detail;       // Input: default text; file dialogs: the filter
+        QString detail;       // Input: default text; file dialogs: the filter;
+                              // Choice: the buttons' words, '|' between
         FileRequest file;     // file dialogs: the whole request
         PrintRequest printRequest;
     };
@@ -38,6 +39,8 @@ public:
     // Answers, consumed in order; each must match the kind of the question
     // that takes it. Message boxes need no answer (OK is their only button).
     void answerConfirm(Button b);
+    // A choice answered by the words of its button.
+    void answerChoice(const QString& label);
     void answerInput(const QString& text);
     void answerOpen(const QStringList& files);
     void answerSave(const QString& path);
@@ -62,6 +65,8 @@ public:
     void message(const QString& caption, const QString& text, Icon icon = Icon::Information) override;
     Button confirm(const QString& caption, const QString& text, Buttons buttons, Button defaultButton = NoButton,
                    Icon icon = Icon::Question) override;
+    int choose(const QString& caption, const QString& text, const QStringList& buttons, int defaultIndex = 0,
+               Icon icon = Icon::Warning) override;
     std::optional<QString> input(const QString& caption, const QString& prompt,
                                  const QString& defaultText = QString()) override;
     QStringList openFiles(const FileRequest& request) override;
@@ -77,8 +82,9 @@ private:
     struct PrintSetupAnswer { bool ok; };
     struct OpenAnswer { QStringList files; };
     struct SaveAnswer { QString path; };
+    struct ChoiceAnswer { QString label; };
     using Answer = std::variant<CancelAnswer, Button, QString, OpenAnswer, SaveAnswer, FontChoice, quint32,
-                                PrintAnswer, PrintSetupAnswer>;
+                                PrintAnswer, PrintSetupAnswer, ChoiceAnswer>;
 
     // The next answer if it is a T (or a cancel); records an error otherwise.
     template <class T> std::optional<T> take(Kind kind, bool& cancelled);
