@@ -122,6 +122,8 @@ public:
     // startUpFinished at the end.
     void GetCommandLine();
     bool startUpDone() const { return startUpDone_; }
+    // The files named on the command line (bytes, as given).
+    const std::vector<std::string>& commandLineFiles() const { return arguments_; }
 
     // Closes the window; closing by any means writes the settings and the
     // recent files first (closeEvent).

@@ -10,6 +10,7 @@
 #include "MacroCommands.h"
 #include "PluginCommands.h"
 #include "PickListCommands.h"
+#include "PreviewCommands.h"
 #include "TagCommands.h"
 #include "TemplateCommands.h"
 #include "TmdiMain.h"
@@ -27,4 +28,5 @@ void installAllCommands(TmdiMain& main) {
     installMacroCommands(main);
     installPluginCommands(main);
     installPickListCommands(main);
+    installPreviewCommands(main);
 }

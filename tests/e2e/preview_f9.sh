@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# F9 in the real program: the preview window opens over the document with the
+# page rendered (its own background colour is on the screen), Escape closes
+# it, and the program ends cleanly.
+# Usage: preview_f9.sh <quillmar binary>
+set -uo pipefail
+BIN="$1"
+. "$(dirname "$0")/xvfb_session.sh"
+command -v import >/dev/null || { echo "SKIP: import (imagemagick) is not installed"; exit 77; }
+
+PAGE="$WORK/page.html"
+printf '<html><head><title>Coloured</title></head><body bgcolor="#123456" text="#FFFFFF">\n<table border=1><tr><td>cell</td></tr></table>\n</body></html>\n' >"$PAGE"
+startProgram "$PAGE"
+
+xdotool key F9
+PREVIEW="$(window '^Quillmar Preview : Coloured$')" || fail "F9 showed no preview of the page"
+[ -f "$WORK/temp.qlm" ] || fail "no temp.qlm beside the document"
+found=""
+for _ in $(seq 50); do
+  import -window root "$WORK/shot.png" 2>/dev/null
+  if convert "$WORK/shot.png" -format %c histogram:info:- 2>/dev/null | grep -qi '#123456'; then found=1; break; fi
+  sleep 0.2
+done
+[ -n "$found" ] || fail "the page's background never reached the screen"
+
+xdotool windowfocus --sync "$PREVIEW" key Escape
+for _ in $(seq 50); do xdotool search --onlyvisible --name '^Quillmar Preview' >/dev/null 2>&1 || break; sleep 0.1; done
+xdotool search --onlyvisible --name '^Quillmar Preview' >/dev/null 2>&1 && fail "Escape did not close the preview"
+xdotool windowfocus --sync "$MAIN"
+exitProgram
+echo "PASS"
