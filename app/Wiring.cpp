@@ -4,6 +4,7 @@
 #include "FileCommands.h"
 #include "FormsWizardCommands.h"
 #include "HomePageCommands.h"
+#include "ImageCommands.h"
 #include "TableWizardCommands.h"
 #include "OptionsCommands.h"
 #include "ProjectCommands.h"
@@ -29,4 +30,5 @@ void installAllCommands(TmdiMain& main) {
     installPluginCommands(main);
     installPickListCommands(main);
     installPreviewCommands(main);
+    installImageCommands(main);
 }

@@ -10,7 +10,7 @@ QM_BUILD="${QM_BUILD:-$QM_ROOT/build}"
 QM_PACKAGES=(
   cmake g++ ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-  qt6-multimedia-dev gstreamer1.0-plugins-good qt6-image-formats-plugins qt6-webengine-dev
+  qt6-multimedia-dev gstreamer1.0-plugins-good qt6-image-formats-plugins qt6-webengine-dev qt6-svg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils imagemagick poppler-utils fonts-liberation2 fonts-dejavu-core strace util-linux
 )
