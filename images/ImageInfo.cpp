@@ -133,7 +133,7 @@ std::optional<ImageInfo> readJpegInfo(std::string_view bytes) {
 std::optional<ImageInfo> readTiffInfo(std::string_view bytes) {
     const Bytes b(bytes);
     const bool little = b.startsWith(std::string_view("II*\0", 4));
-    if (!little && !b.startsWith(std::string_view("MM\0*", 4))) return std::nullopt;
+    if ((!little && !b.startsWith(std::string_view("MM\0*", 4))) || !b.has(4, 4)) return std::nullopt;
     auto u16 = [&](std::size_t at) { return little ? b.le16(at) : b.be16(at); };
     auto u32 = [&](std::size_t at) { return little ? b.le32(at) : b.be32(at); };
     const std::size_t ifd = u32(4);
