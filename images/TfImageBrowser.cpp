@@ -153,7 +153,9 @@ void TfImageBrowser::btnBrowseClick() {
 }
 
 bool TfImageBrowser::loadImage(const QString& path) {
-    txtImageName->setText(path.toLower());
+    // The name as chosen: on a file system that tells cases apart a
+    // lower-cased name would point at no file (Lower Case is a click away).
+    txtImageName->setText(path);
     const durable::ReadResult file = durable::readFile(path.toStdString(), kImageLimit);
     const std::optional<ImageInfo> facts = file ? readImageInfo(file.bytes) : std::nullopt;
     const QImage image = file ? decode(QByteArray::fromStdString(file.bytes)) : QImage();

@@ -28,7 +28,7 @@ public:
     // ---- Handlers ----
     // Shows the open dialog and loads the chosen file; Cancel changes nothing.
     void btnBrowseClick();
-    // Browse's work after the dialog: the name (lower-cased), the picture and
+    // Browse's work after the dialog: the name, the picture and
     // the information fields; false when the file could not be read.
     bool loadImage(const QString& path);
     void btnUpperClick();
