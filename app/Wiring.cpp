@@ -4,6 +4,7 @@
 #include "FileCommands.h"
 #include "FormsWizardCommands.h"
 #include "HomePageCommands.h"
+#include "ImageCommands.h"
 #include "TableWizardCommands.h"
 #include "OptionsCommands.h"
 #include "ProjectCommands.h"
@@ -33,4 +34,5 @@ void installAllCommands(TmdiMain& main) {
     installPickListCommands(main);
     installPreviewCommands(main);
     installSyntaxCommands(main);
+    installImageCommands(main);
 }

@@ -1,0 +1,108 @@
+// The file tools window from the Tools menu, on real files and a real
+// document window, with the scripted prompter answering its questions.
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include "ImageCommands.h"
+#include "TagTestSupport.h"
+#include "TfrmFileTools.h"
+
+namespace {
+
+class FileToolsWindowTest : public TagCommandTest {
+protected:
+    TfrmFileTools& tools() {
+        installImageCommands(*main);
+        main->runCommand("FileTools1Click");
+        auto* t = main->findChild<TfrmFileTools*>();
+        EXPECT_TRUE(t && t->isVisible());
+        return *t;
+    }
+    QString file(const QString& name, const QByteArray& text) {
+        QFile f(dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+        return f.fileName();
+    }
+    static QByteArray read(const QString& p) {
+        QFile f(p);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    static QStringList results(const TfrmFileTools& t) {
+        QStringList out;
+        for (int r = 0; r < t.grdFiles->rowCount(); ++r) out << t.grdFiles->item(r, 1)->text();
+        return out;
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(FileToolsWindowTest, AddingAndRemovingKeepsTheOrder) {
+    TfrmFileTools& t = tools();
+    const QStringList abc = {"/x/A.htm", "/x/b.htm", "/x/c.htm"};
+    struct Case {
+        const char* what;
+        QStringList added;
+        int removeRow;  // -1: nothing selected
+        QStringList left;
+    } cases[] = {
+        {"three, the second removed", abc, 1, {"/x/A.htm", "/x/c.htm"}},
+        {"the same file twice", {"/x/a.htm", "/x/a.htm"}, -1, {"/x/a.htm", "/x/a.htm"}},
+        {"the last removed", abc, 2, {"/x/A.htm", "/x/b.htm"}},
+    };
+    for (const Case& c : cases) {
+        t.grdFiles->setRowCount(0);
+        prompter->answerOpen(c.added);
+        t.btnSelect->click();
+        t.grdFiles->clearSelection();
+        if (c.removeRow >= 0) t.grdFiles->selectRow(c.removeRow);
+        t.btnRemove->click();
+        EXPECT_EQ(t.files(), c.left) << c.what;
+    }
+    EXPECT_EQ(status(), "Ready ...");
+    prompter->answerCancel();
+    t.btnSelect->click();
+    EXPECT_EQ(t.files().size(), 2);  // a cancelled dialog adds nothing
+}
+
+TEST_F(FileToolsWindowTest, SearchAndReplaceFillTheResultsAndRefuseAnOpenChangedFile) {
+    const QString a = file("a.htm", "old old\r\n"), b = file("b.htm", "none\r\n"), c = file("c.htm", "old\r\n");
+    TfrmFileTools& t = tools();
+    prompter->answerOpen({a, b, c});
+    t.btnSelect->click();
+
+    prompter->answerInput("OLD");
+    t.btnSearch->click();
+    EXPECT_EQ(results(t), (QStringList{"2", "0", "1"}));
+
+    // c.htm is open with a change not yet saved: its window keeps the edit.
+    TfHTML* open = OpenDocument(*main, c);
+    ASSERT_TRUE(open);
+    open->txtHTML()->InsertText("x");
+    prompter->answerInput("old");
+    prompter->answerInput("new");
+    prompter->answerConfirm(Prompter::Yes);
+    t.btnReplace->click();
+    EXPECT_EQ(results(t), (QStringList{"2", "0", "-"}));
+    EXPECT_EQ(read(a), "new new\r\n");
+    EXPECT_EQ(read(dir.filePath("a.bak")), "old old\r\n");
+    EXPECT_EQ(read(c), "old\r\n");
+    EXPECT_TRUE(prompter->lastText().startsWith("2 replacements in 1 of 3 files.")) << prompter->lastText().toStdString();
+    EXPECT_TRUE(prompter->lastText().contains(c + ": open with unsaved changes"));
+    EXPECT_TRUE(prompter->errors().isEmpty()) << prompter->errors().join('\n').toStdString();
+
+    // Saying No changes nothing.
+    prompter->answerInput("new");
+    prompter->answerInput("old");
+    prompter->answerConfirm(Prompter::No);
+    t.btnReplace->click();
+    EXPECT_EQ(read(a), "new new\r\n");
+}
+
+}  // namespace
