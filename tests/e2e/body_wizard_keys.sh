@@ -17,8 +17,16 @@ startProgram "$PAGE"
 xdotool key alt+z
 sleep 0.3
 xdotool key b
-WIZ="$(window '^Quillmar Body Wizard$')" || fail "Wizards > Body Wizard opened no window"
-xdotool windowfocus --sync "$WIZ"
+window '^Quillmar Body Wizard$' >/dev/null || fail "Wizards > Body Wizard opened no window"
+# The window system may give the dialog a new window when the web engine's
+# view first shows in it: focus the window that is there once it settles.
+WIZ="" focused=""
+for _ in $(seq 20); do
+  sleep 0.5
+  WIZ="$(xdotool search --onlyvisible --name '^Quillmar Body Wizard$' 2>/dev/null | tail -1)"
+  [ -n "$WIZ" ] && xdotool windowfocus --sync "$WIZ" 2>/dev/null && { focused=1; break; }
+done
+[ -n "$focused" ] || fail "the Body Wizard window could not take the focus"
 sleep 0.3
 # The image field has the focus; Tab goes on to the background colour, then the text colour.
 xdotool key Tab ctrl+a

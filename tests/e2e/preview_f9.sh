@@ -16,13 +16,17 @@ xdotool key F9
 PREVIEW="$(window '^Quillmar Preview : Coloured$')" || fail "F9 showed no preview of the page"
 [ -f "$WORK/temp.qlm" ] || fail "no temp.qlm beside the document"
 found=""
-for _ in $(seq 50); do
+# The first page of a run starts the web engine: give it time.
+for _ in $(seq 150); do
   import -window root "$WORK/shot.png" 2>/dev/null
   if convert "$WORK/shot.png" -format %c histogram:info:- 2>/dev/null | grep -qi '#123456'; then found=1; break; fi
   sleep 0.2
 done
 [ -n "$found" ] || fail "the page's background never reached the screen"
 
+# The window system may have given the preview a new window when the
+# engine's view first showed: take the one that is there now.
+PREVIEW="$(xdotool search --onlyvisible --name '^Quillmar Preview : Coloured$' 2>/dev/null | tail -1)"
 xdotool windowfocus --sync "$PREVIEW" key Escape
 for _ in $(seq 50); do xdotool search --onlyvisible --name '^Quillmar Preview' >/dev/null 2>&1 || break; sleep 0.1; done
 xdotool search --onlyvisible --name '^Quillmar Preview' >/dev/null 2>&1 && fail "Escape did not close the preview"
