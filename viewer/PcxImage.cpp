@@ -29,7 +29,11 @@ QImage decodePcx(const QByteArray& b) {
 
     // Unpack every scan line (all planes of a line follow each other).
     const std::size_t lineBytes = static_cast<std::size_t>(bytesPerLine) * static_cast<std::size_t>(planes);
-    std::vector<std::uint8_t> raw(lineBytes * static_cast<std::size_t>(height));
+    const std::size_t rawBytes = lineBytes * static_cast<std::size_t>(height);
+    // A data byte gives at most 63 bytes of image: a header asking for more
+    // than the file can hold is refused before anything is allocated.
+    if (rawBytes > 63 * static_cast<std::size_t>(b.size() - kHeader)) return {};
+    std::vector<std::uint8_t> raw(rawBytes);
     int at = kHeader;
     const int end = static_cast<int>(b.size());
     for (std::size_t i = 0; i < raw.size();) {
