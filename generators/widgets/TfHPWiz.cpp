@@ -85,15 +85,9 @@ TfHPWiz::TfHPWiz(QWidget* parent) : QDialog(parent), Prefs("quilopt.ini", "HP Wi
 
     OKBtn = new QPushButton(QStringLiteral("Create it"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setDefault(true);
     CancelBtn = button("CancelBtn", QStringLiteral("Cancel"), this);
     HelpBtn = button("HelpBtn", QStringLiteral("&Help"), this);
-    auto* foot = new QHBoxLayout;
-    foot->addStretch();
-    for (QPushButton* b : {OKBtn, CancelBtn, HelpBtn}) foot->addWidget(b);
-    auto* top = new QVBoxLayout(this);
-    top->addWidget(Notebook, 1);
-    top->addLayout(foot);
+    layOutNotebookDialog(this, Notebook, {OKBtn, CancelBtn, HelpBtn});
 
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);

@@ -83,15 +83,9 @@ TfrmIE::TfrmIE(QWidget* parent) : QDialog(parent) {
 
     OKBtn = new QPushButton(QStringLiteral("To &Document"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setDefault(true);
     CancelBtn = button("CancelBtn", QStringLiteral("&Close"), this);
     HelpBtn = button("HelpBtn", QStringLiteral("&Help"), this);
-    auto* foot = new QHBoxLayout;
-    foot->addStretch();
-    for (QPushButton* b : {OKBtn, CancelBtn, HelpBtn}) foot->addWidget(b);
-    auto* top = new QVBoxLayout(this);
-    top->addWidget(Notebook, 1);
-    top->addLayout(foot);
+    layOutNotebookDialog(this, Notebook, {OKBtn, CancelBtn, HelpBtn});
 
     connect(btnBrowse, &QPushButton::clicked, this, &TfrmIE::btnBrowseClick);
     connectNameButtons(tSound, btnUpper, btnLower, btnSlash);

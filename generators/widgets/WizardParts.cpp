@@ -51,6 +51,16 @@ QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
     return b;
 }
 
+void layOutNotebookDialog(QWidget* dialog, QTabWidget* notebook, const QList<QPushButton*>& buttons) {
+    if (!buttons.isEmpty()) buttons.front()->setDefault(true);
+    auto* foot = new QHBoxLayout;
+    foot->addStretch();
+    for (QPushButton* b : buttons) foot->addWidget(b);
+    auto* top = new QVBoxLayout(dialog);
+    top->addWidget(notebook, 1);
+    top->addLayout(foot);
+}
+
 void connectNameButtons(QLineEdit* field, QPushButton* upper, QPushButton* lower, QPushButton* slash) {
     if (upper) QObject::connect(upper, &QPushButton::clicked, field, [field] { field->setText(field->text().toUpper()); });
     if (lower) QObject::connect(lower, &QPushButton::clicked, field, [field] { field->setText(field->text().toLower()); });

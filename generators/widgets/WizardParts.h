@@ -26,6 +26,9 @@ QSpinBox* spinBox(const char* name, int value, int min, int max, QWidget* parent
 QPlainTextEdit* textBox(const char* name, const QString& text, QWidget* parent);
 // A button that is never the default: Enter in a field goes to the dialog's default button.
 QPushButton* button(const char* name, const QString& caption, QWidget* parent);
+// A notebook dialog's layout: the notebook above, its buttons at the foot on
+// the right; the first button is the default one.
+void layOutNotebookDialog(QWidget* dialog, QTabWidget* notebook, const QList<QPushButton*>& buttons);
 
 // The buttons that rewrite a file name in `field`: all upper case, all lower
 // case, every "\" made "/". A null button is left out.
