@@ -17,7 +17,10 @@ PREVIEW="$(window '^Quillmar Preview : Coloured$')" || fail "F9 showed no previe
 [ -f "$WORK/temp.qlm" ] || fail "no temp.qlm beside the document"
 found=""
 # The first page of a run starts the web engine: give it time.
-for _ in $(seq 150); do
+# A cold start (no shader cache yet on a machine without a GPU) can take
+# most of a minute.
+end=$((SECONDS + 150))
+while [ "$SECONDS" -lt "$end" ]; do
   import -window root "$WORK/shot.png" 2>/dev/null
   if convert "$WORK/shot.png" -format %c histogram:info:- 2>/dev/null | grep -qi '#123456'; then found=1; break; fi
   sleep 0.2
