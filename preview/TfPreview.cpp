@@ -24,6 +24,7 @@
 #include "Printing.h"
 #include "Prompter.h"
 #include "Sound.h"
+#include "TFontForm.h"
 
 namespace {
 
@@ -232,21 +233,22 @@ void TfPreview::ShowImages1Click() {
 }
 
 void TfPreview::DefaultFontColors1Click() {
-    Prompter::FontRequest r;
-    r.caption = tr("Default Font");
-    r.font = QFont(Viewer_->DefFontName(), Viewer_->DefFontSize());
-    r.color = colorNumber(Viewer_->DefFontColor());
-    const std::optional<Prompter::FontChoice> font = Prompter::current().chooseFont(r);
-    if (!font) return;
-    const std::optional<quint32> link = Prompter::current().chooseColor(tr("Link Color"), colorNumber(Viewer_->DefHotSpotColor()));
-    if (!link) return;
-    const std::optional<quint32> back = Prompter::current().chooseColor(tr("Background Color"), colorNumber(Viewer_->DefBackground()));
-    if (!back) return;
-    Viewer_->setDefFontName(font->font.family());
-    if (font->font.pointSize() > 0) Viewer_->setDefFontSize(font->font.pointSize());
-    Viewer_->setDefFontColor(colorFromNumber(font->color));
-    Viewer_->setDefHotSpotColor(colorFromNumber(*link));
-    Viewer_->setDefBackground(colorFromNumber(*back));
+    // The choices hold for this window only; the dialog keeps just its placement.
+    TFontForm form(this);
+    options::FontFormValues v;
+    v.fontName = Viewer_->DefFontName().toStdString();
+    v.fontSize = Viewer_->DefFontSize();
+    v.fontColor = options::ColorValue(colorNumber(Viewer_->DefFontColor()));
+    v.linkColor = options::ColorValue(colorNumber(Viewer_->DefHotSpotColor()));
+    v.background = options::ColorValue(colorNumber(Viewer_->DefBackground()));
+    form.setValues(v);
+    if (form.exec() != QDialog::Accepted) return;
+    const options::FontFormValues& chosen = form.values();
+    Viewer_->setDefFontName(QString::fromStdString(chosen.fontName));
+    Viewer_->setDefFontSize(chosen.fontSize);
+    Viewer_->setDefFontColor(TFontForm::colorOf(chosen.fontColor));
+    Viewer_->setDefHotSpotColor(TFontForm::colorOf(chosen.linkColor));
+    Viewer_->setDefBackground(TFontForm::colorOf(chosen.background));
     if (!Viewer_->CurrentFile().isEmpty()) ReloadClick();
 }
 

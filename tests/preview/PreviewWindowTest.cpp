@@ -2,11 +2,13 @@
 // with the real engine (offscreen) and real PDF files read back.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QTimer>
 
 #include "DocumentFixture.h"
 #include "FileCommands.h"
@@ -17,6 +19,7 @@
 #include "RecordingHooks.h"
 #include "TTextEditControl.h"
 #include "TfHTML.h"
+#include "TFontForm.h"
 #include "TfPreview.h"
 
 namespace fs = std::filesystem;
@@ -228,10 +231,27 @@ TEST_F(PreviewTest, OptionsChangeTheViewerAndClosingKeepsThePlacement) {
     preview().showImagesItem()->trigger();
     EXPECT_FALSE(preview().Viewer()->ViewImages());
     EXPECT_FALSE(preview().showImagesItem()->isChecked());
-    QFont font(QStringLiteral("DejaVu Serif"), 15);
-    prompter->answerFont(font, 0x0000FF);  // red
-    prompter->answerColor(0x00FF00);       // link: green
-    prompter->answerColor(0xFF0000);       // background: blue
+    // The default font dialog is a real window: it shows the viewer's values,
+    // and what is chosen in it reaches the viewer on O&K, nothing on Cancel.
+    const QString shownName = preview().Viewer()->DefFontName();
+    auto answerDialog = [](bool ok) {
+        QTimer::singleShot(0, [ok] {
+            auto* form = qobject_cast<TFontForm*>(QApplication::activeModalWidget());
+            ASSERT_NE(form, nullptr);
+            options::FontFormValues v = form->values();
+            v.fontName = "DejaVu Serif";
+            v.fontSize = 15;
+            v.fontColor = 0x0000FF;   // red
+            v.linkColor = 0x00FF00;   // green
+            v.background = 0xFF0000;  // blue
+            form->setValues(v);
+            ok ? form->accept() : form->reject();
+        });
+    };
+    answerDialog(false);
+    preview().DefaultFontColors1Click();
+    EXPECT_EQ(preview().Viewer()->DefFontName(), shownName);
+    answerDialog(true);
     preview().DefaultFontColors1Click();
     EXPECT_EQ(preview().Viewer()->DefFontName(), "DejaVu Serif");
     EXPECT_EQ(preview().Viewer()->DefFontSize(), 15);

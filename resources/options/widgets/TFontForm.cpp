@@ -34,6 +34,8 @@ std::string htmlOf(options::ColorValue c) { return resolved(c).name(QColor::HexR
 
 }  // namespace
 
+QColor TFontForm::colorOf(options::ColorValue c) { return resolved(c); }
+
 TFontForm::TFontForm(QWidget* parent) : QDialog(parent), Prefs("quilopt.ini", "Def Font and Color") {
     setObjectName(QStringLiteral("FontForm"));
     setWindowTitle(QStringLiteral("Edit Default Font and Colors"));

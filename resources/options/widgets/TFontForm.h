@@ -4,6 +4,7 @@
 // The caller sets the five values, runs the dialog and on "O&K" reads them
 // back; "&Reset" brings back the values it had when it was shown.
 
+#include <QColor>
 #include <QDialog>
 
 #include "OptionsRules.h"
@@ -20,6 +21,8 @@ public:
     explicit TFontForm(QWidget* parent = nullptr);
 
     void setValues(const options::FontFormValues& v);
+    // The colour a value stands for (system colours through the palette).
+    static QColor colorOf(options::ColorValue c);
     const options::FontFormValues& values() const { return values_; }
 
     void ResetClick();
