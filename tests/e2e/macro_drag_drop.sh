@@ -25,10 +25,10 @@ sleep 0.5
 xdotool windowmove --sync "$PICK" 600 300
 sleep 0.3
 eval "$(xdotool getwindowgeometry --shell "$PICK")"
-xdotool mousemove $((X + 30)) $((Y + 37))
+xdotool mousemove $((X + 30)) $((Y + 32))
 xdotool mousedown 1
 sleep 0.2
-xdotool mousemove $((X + 40)) $((Y + 45))
+xdotool mousemove $((X + 40)) $((Y + 40))
 sleep 0.2
 xdotool mousemove 300 500
 sleep 0.3

@@ -33,7 +33,7 @@ macros::Entries systemMacros() {
     return r.ok ? std::move(r.entries) : macros::defaultSystemEntries();
 }
 
-TfAddMac::TfAddMac(QWidget* parent) : PickWindow(QStringLiteral("Macros"), "Macros", parent) {
+TfAddMac::TfAddMac(QWidget* parent) : TfToolWindow(QStringLiteral("Macros"), "Macros", parent, Qt::Tool) {
     setObjectName(QStringLiteral("fAddMac"));
     lMac = new PickTree({0.30}, this);
     lMac->setObjectName(QStringLiteral("lMac"));
@@ -41,7 +41,7 @@ TfAddMac::TfAddMac(QWidget* parent) : PickWindow(QStringLiteral("Macros"), "Macr
     const QString hint = QStringLiteral("Double Click or Drag & Drop to Insert Macro");
     lMac->setToolTip(hint);
     lMac->setStatusTip(hint);
-    layout()->addWidget(lMac);
+    setCentralWidget(lMac);
     resize(360, 260);
     connect(lMac, &QTreeWidget::itemDoubleClicked, this, [this] { dispatch([this] { AddMac(); }); });
     lMac->pressed = [this] { StartDrag(); };

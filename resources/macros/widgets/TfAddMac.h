@@ -6,9 +6,10 @@
 #include <functional>
 
 #include "MacroFile.h"
-#include "PickWindow.h"
+#include "PickTree.h"
+#include "TfToolWindow.h"
 
-class TfAddMac : public PickWindow {
+class TfAddMac : public TfToolWindow {
     Q_OBJECT
 public:
     explicit TfAddMac(QWidget* parent = nullptr);
@@ -27,7 +28,7 @@ public:
     PickTree* lMac = nullptr;
 
 protected:
-    void activate() override { LoadMacs(); }
+    void FormShow() override { LoadMacs(); }
 
 private:
     QString selectedKey() const;

@@ -12,7 +12,7 @@
 #include "Application.h"
 #include "Help.h"
 #include "Paths.h"
-#include "PickWindow.h"
+#include "PickTree.h"
 #include "Prompter.h"
 #include "TfAddMac.h"
 

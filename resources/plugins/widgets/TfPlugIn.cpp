@@ -17,7 +17,7 @@ QString text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(
 
 }  // namespace
 
-TfPlugIn::TfPlugIn(QWidget* parent) : PickWindow(QStringLiteral("Quillmar Plug Ins"), "Plug Ins", parent) {
+TfPlugIn::TfPlugIn(QWidget* parent) : TfToolWindow(QStringLiteral("Quillmar Plug Ins"), "Plug Ins", parent, Qt::Tool) {
     setObjectName(QStringLiteral("fPlugIn"));
     lstPFiles = new QComboBox(this);
     lstPFiles->setObjectName(QStringLiteral("lstPFiles"));
@@ -41,15 +41,15 @@ TfPlugIn::TfPlugIn(QWidget* parent) : PickWindow(QStringLiteral("Quillmar Plug I
     CloseBtn = button(QStringLiteral("&Close"), "CloseBtn", [this] { close(); });
     HelpBtn = button(QStringLiteral("&Help"), "HelpBtn", [this] { HelpBtnClick(); });
 
-    QMenu* refresh = menuBar->addMenu(QStringLiteral("&Refresh"));
+    QMenu* refresh = menuBar()->addMenu(QStringLiteral("&Refresh"));
     Rescan1 = refresh->addAction(QStringLiteral("&Rescan for PlugIn Files"));
     connect(Rescan1, &QAction::triggered, this, [this] { dispatch([this] { SetListBox(); }); });
 
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {OKBtn, btnRefresh, CloseBtn, HelpBtn}) buttons->addWidget(b);
-    layout()->addWidget(lstPFiles);
-    layout()->addWidget(lPlug);
-    static_cast<QBoxLayout*>(layout())->addLayout(buttons);
+    body()->addWidget(lstPFiles);
+    body()->addWidget(lPlug);
+    body()->addLayout(buttons);
     resize(560, 340);
 
     connect(lstPFiles, &QComboBox::activated, this, [this] { dispatch([this] { GetCommands(); }); });

@@ -6,13 +6,14 @@
 
 #include <functional>
 
-#include "PickWindow.h"
+#include "PickTree.h"
+#include "TfToolWindow.h"
 #include "PluginFile.h"
 
 class QComboBox;
 class QPushButton;
 
-class TfPlugIn : public PickWindow {
+class TfPlugIn : public TfToolWindow {
     Q_OBJECT
 public:
     explicit TfPlugIn(QWidget* parent = nullptr);

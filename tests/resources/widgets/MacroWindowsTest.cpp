@@ -93,7 +93,7 @@ TEST_F(MacroWindowsTest, PickListListsUserThenSystemAndInsertsOrArmsTheKey) {
     EXPECT_EQ(lastTagPair().end, "");
     QTest::mouseRelease(pick->lMac->viewport(), Qt::LeftButton);
 
-    pick->KeeponTop1->trigger();
+    pick->keepOnTopItem()->trigger();
     EXPECT_FALSE(pick->keepOnTop());
     EXPECT_TRUE(pick->isVisible());
 }

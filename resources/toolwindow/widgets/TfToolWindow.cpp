@@ -5,16 +5,28 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QShowEvent>
+#include <QVBoxLayout>
 
-TfToolWindow::TfToolWindow(const QString& caption, const std::string& section, QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::WindowStaysOnTopHint), Prefs("quilopt.ini", section) {
+#include "Application.h"
+
+TfToolWindow::TfToolWindow(const QString& caption, const std::string& section, QWidget* parent, Qt::WindowType kind)
+    : QMainWindow(parent, kind | Qt::WindowStaysOnTopHint), Prefs("quilopt.ini", section) {
     setWindowTitle(caption);
     fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
-    fileMenu_->addAction(QStringLiteral("&Close"), this, &QWidget::close);
+    close_ = fileMenu_->addAction(QStringLiteral("&Close"), this, &QWidget::close);
     keepOnTop_ = fileMenu_->addAction(QStringLiteral("&Keep on Top"));
     keepOnTop_->setCheckable(true);
     keepOnTop_->setChecked(true);
     connect(keepOnTop_, &QAction::toggled, this, &TfToolWindow::setKeepOnTop);
+}
+
+QVBoxLayout* TfToolWindow::body() {
+    if (!body_) {
+        auto* w = new QWidget(this);
+        body_ = new QVBoxLayout(w);
+        setCentralWidget(w);
+    }
+    return body_;
 }
 
 bool TfToolWindow::keepOnTop() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
@@ -37,14 +49,18 @@ void TfToolWindow::setKeepOnTop(bool on) {
 void TfToolWindow::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
     if (e->spontaneous() || reshowing_) return;  // not shown by a command
-    Prefs.Load();
-    Prefs.RestorePlacement("FORM_PLACE", *this);
-    FormShow();
+    dispatch([this] {
+        Prefs.Load();
+        Prefs.RestorePlacement("FORM_PLACE", *this);
+        FormShow();
+    });
 }
 
 void TfToolWindow::closeEvent(QCloseEvent* e) {
-    Prefs.SavePlacement("FORM_PLACE", *this);
-    Prefs.Save();
-    FormClose();
+    dispatch([this] {
+        Prefs.SavePlacement("FORM_PLACE", *this);
+        Prefs.Save();
+        FormClose();
+    });
     QMainWindow::closeEvent(e);
 }

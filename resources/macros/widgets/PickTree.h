@@ -1,20 +1,10 @@
 #pragma once
-// What the stay-on-top list windows (macros, plug-ins) share: a tool window
-// with a "&File" menu holding "&Close" and a checked "&Keep on Top", its
-// placement kept in a settings bag section of quilopt.ini, and a list whose
-// entries are inserted by double-click or dragged onto a document.
+// The list the macro and plug-in windows share: entries inserted by
+// double-click or dragged onto a document.
 
-#include <QString>
 #include <QTreeWidget>
-#include <QWidget>
 #include <functional>
 #include <vector>
-
-#include "TBag.h"
-
-class QAction;
-class QMenu;
-class QMenuBar;
 
 // A list of columns whose press on an entry arms a drag: pressed() runs at
 // once (the window sets the last tag pair there), and moving the mouse past
@@ -43,30 +33,4 @@ private:
     std::vector<double> stops_;
     QPoint pressAt_;
     bool armed_ = false;
-};
-
-class PickWindow : public QWidget {
-    Q_OBJECT
-public:
-    PickWindow(const QString& caption, const std::string& bagSection, QWidget* parent);
-
-    // "&Keep on Top": checked keeps the window above the others.
-    void KeeponTop1Click();
-    bool keepOnTop() const;
-
-    QMenuBar* menuBar = nullptr;
-    QMenu* fileMenu = nullptr;
-    QAction* Close1 = nullptr;
-    QAction* KeeponTop1 = nullptr;
-
-protected:
-    // Runs on every show before the placement is restored.
-    virtual void activate() {}
-    void showEvent(QShowEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
-
-    TBag Prefs;
-
-private:
-    bool reflagging_ = false;  // a Keep on Top change shows the window again
 };

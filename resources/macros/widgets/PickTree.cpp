@@ -1,15 +1,10 @@
-#include "PickWindow.h"
+#include "PickTree.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QDrag>
 #include <QHeaderView>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QShowEvent>
-#include <QVBoxLayout>
 
 #include "Application.h"
 
@@ -66,53 +61,4 @@ void PickTree::resizeEvent(QResizeEvent* e) {
         setColumnWidth(int(i), int(width * (stops_[i] - from)));
         from = stops_[i];
     }
-}
-
-PickWindow::PickWindow(const QString& caption, const std::string& bagSection, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), Prefs("quilopt.ini", bagSection) {
-    setWindowTitle(caption);
-    auto* layout = new QVBoxLayout(this);
-    menuBar = new QMenuBar(this);
-    layout->setMenuBar(menuBar);
-    fileMenu = menuBar->addMenu(QStringLiteral("&File"));
-    Close1 = fileMenu->addAction(QStringLiteral("&Close"));
-    KeeponTop1 = fileMenu->addAction(QStringLiteral("&Keep on Top"));
-    KeeponTop1->setCheckable(true);
-    KeeponTop1->setChecked(true);
-    connect(Close1, &QAction::triggered, this, [this] { close(); });
-    connect(KeeponTop1, &QAction::triggered, this, [this] { dispatch([this] { KeeponTop1Click(); }); });
-}
-
-void PickWindow::KeeponTop1Click() {
-    // The menu item has already toggled its check mark; changing the flags
-    // hides the window, so show it again where it was.
-    const bool wasVisible = isVisible();
-    const QRect where = geometry();
-    setWindowFlag(Qt::WindowStaysOnTopHint, KeeponTop1->isChecked());
-    if (wasVisible) {
-        reflagging_ = true;
-        setGeometry(where);
-        show();
-        reflagging_ = false;
-    }
-}
-
-bool PickWindow::keepOnTop() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
-
-void PickWindow::showEvent(QShowEvent* e) {
-    QWidget::showEvent(e);
-    if (e->spontaneous() || reflagging_) return;
-    dispatch([this] {
-        activate();
-        Prefs.Load();
-        Prefs.RestorePlacement("FORM_PLACE", *this);
-    });
-}
-
-void PickWindow::closeEvent(QCloseEvent* e) {
-    dispatch([this] {
-        Prefs.SavePlacement("FORM_PLACE", *this);
-        Prefs.Save();
-    });
-    QWidget::closeEvent(e);
 }
