@@ -35,22 +35,20 @@ void setCheck(TmdiMain& main, const char* handler, bool on) {
 
 void EditUndo(TmdiMain& main) {
     if (TTextEditControl* c = active(main)) {
-        c->Undo();
-        c->setModified(true);
+        // Nothing to undo leaves the document as it was, saved or not.
+        if (c->Undo()) c->setModified(true);
     }
 }
 
 void EditRedoClick(TmdiMain& main) {
     if (TTextEditControl* c = active(main)) {
-        c->Redo();
-        c->setModified(true);
+        if (c->Redo()) c->setModified(true);
     }
 }
 
 void EditCut(TmdiMain& main) {
     if (TTextEditControl* c = active(main)) {
-        c->CutToClipboard();
-        c->setModified(true);
+        if (c->CutToClipboard()) c->setModified(true);
     }
 }
 

@@ -164,12 +164,10 @@ void TfHTML::createMenus() {
         return act(popup_, keys.isEmpty() ? text : text + u'\t' + keys, fn);
     };
     popupItem(QStringLiteral("&Undo"), shownKeys("EditUndo"), [this] {
-        txtHTML_->Undo();
-        txtHTML_->setModified(true);
+        if (txtHTML_->Undo()) txtHTML_->setModified(true);
     });
     popupItem(QStringLiteral("&ReDo"), shownKeys("EditRedoClick"), [this] {
-        txtHTML_->Redo();
-        txtHTML_->setModified(true);
+        if (txtHTML_->Redo()) txtHTML_->setModified(true);
     });
     popup_->addSeparator();
     popupItem(QStringLiteral("Repeat &Last Tag"), shownKeys("RepeatLastTag1Click"), [this] {
@@ -178,8 +176,7 @@ void TfHTML::createMenus() {
     });
     popup_->addSeparator();
     popupItem(QStringLiteral("Cu&t"), shownKeys("EditCut"), [this] {
-        txtHTML_->CutToClipboard();
-        txtHTML_->setModified(true);
+        if (txtHTML_->CutToClipboard()) txtHTML_->setModified(true);
     });
     popupItem(QStringLiteral("&Copy"), shownKeys("EditCopy"), [this] { txtHTML_->CopyToClipboard(); });
     popupItem(QStringLiteral("&Paste"), shownKeys("EditPaste"), [this] {

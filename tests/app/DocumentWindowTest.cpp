@@ -433,6 +433,14 @@ TEST_F(DocumentTest, ClearAsksFirstAndEditingCommandsMarkModified) {
     EXPECT_EQ(textOf(doc), "ab");
     w->runCommand("EditUndo");
     EXPECT_EQ(textOf(doc), "b");
+
+    // Undo, Redo and Cut with nothing to do leave a saved document unmodified.
+    TfHTML* fresh = FileNew(*w);
+    ASSERT_FALSE(fresh->txtHTML()->Modified());
+    for (const char* command : {"EditUndo", "EditRedoClick", "EditCut"}) {
+        w->runCommand(command);
+        EXPECT_FALSE(fresh->txtHTML()->Modified()) << command;
+    }
 }
 
 // The position is the file line and the character column, whatever the
