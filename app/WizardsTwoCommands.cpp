@@ -1,13 +1,18 @@
 #include "WizardsTwoCommands.h"
 
 #include <QAction>
+#include <QFileInfo>
 
 #include "Navigation.h"
 #include "Prompter.h"
+#include "QtEditClipboard.h"
 #include "StartupRules.h"
+#include "TMegaRegistry.h"
 #include "TTextEditControl.h"
 #include "TagCommands.h"
 #include "TagInsertion.h"
+#include "TfHTML.h"
+#include "TfImageMapWiz.h"
 #include "TfWizBody.h"
 #include "TfrmIE.h"
 #include "TfrmJavaWiz.h"
@@ -22,6 +27,21 @@ void showOnCommand(TmdiMain& main, const char* handler, QWidget* window) {
         window->raise();
         window->activateWindow();
     });
+}
+
+// The image map goes in at the caret (over a selection) as written: the
+// tag case applies to its names only, never to the links it holds.
+void insertImageMap(TmdiMain& main, const std::string& html) {
+    TTextEditControl* control = activeEditControl(main);
+    if (!control) {
+        QtEditClipboard().setBytes(html);
+        Prompter::current().message(QString::fromUtf8(startup::kAppTitle),
+                                    QStringLiteral("No current document : Image map copied to Clipboard instead"));
+        return;
+    }
+    control->InsertText(std::string_view(html));
+    control->setModified(true);
+    control->setFocus();
 }
 
 }  // namespace
@@ -57,6 +77,15 @@ void installWizardsTwoCommands(TmdiMain& main) {
     auto* extensions = new TfrmIE(w);
     extensions->setTagSink(insert);
     showOnCommand(main, "InternetExplorerExtensions1Click", extensions);
+
+    auto* imageMap = new TfImageMapWiz(w);
+    imageMap->setHtmlSink([w](const std::string& html) { insertImageMap(*w, html); });
+    imageMap->setDocumentFolder([w] {
+        const TfHTML* doc = activeHtmlDocument(*w);
+        return doc && !doc->isUntitled() ? QFileInfo(QString::fromStdString(doc->filePath())).absolutePath() : QString();
+    });
+    imageMap->setLowerCase([w] { return w->IniControl().ReadString("Tags", "Case", "W") == "L"; });
+    showOnCommand(main, "ClientSideImageMapWizard1Click", imageMap);
 
     // Extensions of browsers long gone: kept in the table, never offered.
     for (const char* handler : {"NetscapeExtensions1Click", "HTML3Extensions1Click"})

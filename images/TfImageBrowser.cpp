@@ -1,13 +1,11 @@
 #include "TfImageBrowser.h"
 
-#include <QBuffer>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -37,16 +35,6 @@ const QString kFilter = QStringLiteral(
 
 // Images larger than this are not decoded for the little preview.
 constexpr std::uint64_t kImageLimit = 256ull << 20;
-
-QImage decode(const QByteArray& bytes) {
-    if (QImage pcx = decodePcx(bytes); !pcx.isNull()) return pcx;
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    reader.setAutoTransform(true);
-    return reader.read();
-}
 
 QSpinBox* spin(QWidget* parent, const char* name, int max, int value, const QString& hint) {
     auto* s = new QSpinBox(parent);
@@ -158,7 +146,7 @@ bool TfImageBrowser::loadImage(const QString& path) {
     txtImageName->setText(path);
     const durable::ReadResult file = durable::readFile(path.toStdString(), kImageLimit);
     const std::optional<ImageInfo> facts = file ? readImageInfo(file.bytes) : std::nullopt;
-    const QImage image = file ? decode(QByteArray::fromStdString(file.bytes)) : QImage();
+    const QImage image = file ? decodeImage(QByteArray::fromStdString(file.bytes)) : QImage();
     // SVG has no header of sizes: its drawing gives them.
     std::optional<ImageInfo> shown = facts;
     if (!shown && !image.isNull() && path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {

@@ -1,5 +1,7 @@
 #include "PcxImage.h"
 
+#include <QBuffer>
+#include <QImageReader>
 #include <cstdint>
 #include <vector>
 
@@ -86,4 +88,14 @@ QImage decodePcx(const QByteArray& b) {
         }
     }
     return img;
+}
+
+QImage decodeImage(const QByteArray& bytes) {
+    if (QImage pcx = decodePcx(bytes); !pcx.isNull()) return pcx;
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(true);
+    return reader.read();
 }

@@ -8,3 +8,6 @@
 
 // A null image when the bytes are no PCX image this decoder reads.
 QImage decodePcx(const QByteArray& bytes);
+// Any picture the program shows: PCX through the decoder above, the rest
+// through Qt's image readers (turned as the file says). Null when unreadable.
+QImage decodeImage(const QByteArray& bytes);
