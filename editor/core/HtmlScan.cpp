@@ -39,6 +39,9 @@ struct Scanner {
     std::vector<TagRef>* tags;
     std::size_t from;
     std::size_t limit;
+    // Each mode returns to run() once it reaches `pause`, at a place where
+    // its state says all: run() records a resume point there.
+    std::size_t pause = static_cast<std::size_t>(-1);
 
     void emit(std::size_t at, std::size_t to, Kind k) const {
         if (!out) return;
@@ -71,7 +74,7 @@ struct Scanner {
 
     // Plain text from i: stops at a '<' that starts markup.
     State text(std::size_t& i) const {
-        while (i < t.size() && i < limit) {
+        while (i < t.size() && i < limit && i < pause) {
             const unsigned char c = t[i];
             if (c == '&') {
                 const std::size_t n = entityAt(i);
@@ -121,15 +124,16 @@ struct Scanner {
         const Raw raw = rawOf(s);
         const bool closing = closingOf(s);
         Mode m = modeOf(s);
-        while (i < t.size() && i < limit) {
+        while (i < t.size() && i < limit && i < pause) {
             const unsigned char c = t[i];
             if (m == mValueDq || m == mValueSq) {
                 const char quote = m == mValueDq ? '"' : '\'';
                 const std::size_t end = t.find(quote, i);
-                const std::size_t stop = end == std::string_view::npos ? t.size() : end + 1;
+                const bool closed = end != std::string_view::npos && end < pause;
+                const std::size_t stop = closed ? end + 1 : std::min(t.size(), pause);
                 emit(i, stop, Kind::AttrValue);
                 i = stop;
-                if (end != std::string_view::npos) m = mTag;
+                if (closed) m = mTag;
                 continue;
             }
             if (isSpace(c)) {
@@ -183,7 +187,7 @@ struct Scanner {
     State comment(std::size_t& i, State s) const {
         std::uint32_t dashes = dashesOf(s);
         const std::size_t begin = i;
-        while (i < t.size() && i < limit) {
+        while (i < t.size() && i < limit && i < pause) {
             const unsigned char c = t[i++];
             if (c == '>' && dashes >= 2) {
                 emit(begin, i, Kind::Comment);
@@ -192,15 +196,17 @@ struct Scanner {
             dashes = c == '-' ? std::min<std::uint32_t>(dashes + 1, 2) : 0;
         }
         emit(begin, i, Kind::Comment);
+        if (i < t.size()) return make(mComment, rNone, false, dashes);  // paused
         return make(mComment, rNone, false, 0);  // a break between dashes is not "--"
     }
 
     State declaration(std::size_t& i) const {
         const std::size_t end = t.find('>', i);
-        const std::size_t stop = end == std::string_view::npos ? t.size() : end + 1;
+        const bool closed = end != std::string_view::npos && end < pause;
+        const std::size_t stop = closed ? end + 1 : std::min(t.size(), pause);
         emit(i, stop, Kind::Declaration);
         i = stop;
-        return end == std::string_view::npos ? make(mDecl) : kTextState;
+        return closed ? kTextState : make(mDecl);
     }
 
     // Script or style contents up to their end tag.
@@ -211,7 +217,15 @@ struct Scanner {
         std::size_t j = i;
         while (true) {
             j = t.find("</", j);
-            if (j == std::string_view::npos || j >= limit) break;
+            if (j == std::string_view::npos || j >= pause) {
+                // No end tag starts before the pause (one that reaches past
+                // it was judged), so the scan may resume there.
+                const std::size_t stop = std::min(t.size(), pause);
+                emit(i, stop, k);
+                i = stop;
+                return s;
+            }
+            if (j >= limit) break;
             const std::size_t after = j + 2 + name.size();
             if (equalsNoCase(t.substr(j + 2, name.size()), name) && (after >= t.size() || endsName(t[after]))) {
                 emit(i, j, k);
@@ -228,8 +242,23 @@ struct Scanner {
 };
 }  // namespace
 
-static State run(const Scanner& sc, State s) {
-    std::size_t i = 0;
+// Scans from byte `i` in state `s`; with `points`, records a resume point
+// each time the scan is `every` bytes or more past the last one, or, with
+// `realign`, at the next old point; it stops at an old point met exactly.
+static State run(Scanner& sc, std::size_t i, State s, std::size_t every = 0,
+                 std::vector<ResumePoint>* points = nullptr, Realign* realign = nullptr) {
+    std::size_t next = 0;  // the old point looked for
+    auto oldAt = [&](std::size_t k) {
+        return static_cast<std::size_t>(static_cast<std::ptrdiff_t>((*realign->old)[k].pos) + realign->shift);
+    };
+    auto pauseAfter = [&](std::size_t at) {
+        if (realign) {
+            while (next < realign->old->size() && oldAt(next) <= at) ++next;
+            if (next < realign->old->size()) return oldAt(next);
+        }
+        return at + every;
+    };
+    if (points && every > 0) sc.pause = pauseAfter(i);
     while (i < sc.t.size() && i < sc.limit) {
         switch (modeOf(s)) {
         case mText: s = sc.text(i); break;
@@ -238,6 +267,14 @@ static State run(const Scanner& sc, State s) {
         case mRaw: s = sc.raw(i, s); break;
         default: s = sc.tag(i, s); break;
         }
+        if (i >= sc.pause && i < sc.t.size() && i < sc.limit) {
+            points->push_back({i, s});
+            if (realign && next < realign->old->size() && i == oldAt(next) && s == (*realign->old)[next].state) {
+                realign->met = next;
+                return s;
+            }
+            sc.pause = pauseAfter(i);
+        }
     }
     // A break ends a name or an unquoted value: what follows is a new attribute.
     if (modeOf(s) == mAfterAttr) s = make(mTag, rawOf(s), closingOf(s));
@@ -245,12 +282,20 @@ static State run(const Scanner& sc, State s) {
 }
 
 State scanParagraph(std::string_view text, State in, std::vector<Span>* out, std::size_t from, std::size_t limit) {
-    return run(Scanner{text, out, nullptr, from, limit}, in);
+    Scanner sc{text, out, nullptr, from, limit};
+    return run(sc, 0, in);
+}
+
+State scanFrom(std::string_view text, ResumePoint at, std::vector<Span>* out, std::size_t from, std::size_t limit,
+               std::size_t every, std::vector<ResumePoint>* points, Realign* realign) {
+    Scanner sc{text, out, nullptr, from, limit};
+    return run(sc, at.pos, at.state, every, points, realign);
 }
 
 std::vector<TagRef> tagsIn(std::string_view text, State in) {
     std::vector<TagRef> tags;
-    run(Scanner{text, nullptr, &tags, 0, static_cast<std::size_t>(-1)}, in);
+    Scanner sc{text, nullptr, &tags, 0, static_cast<std::size_t>(-1)};
+    run(sc, 0, in);
     return tags;
 }
 
@@ -300,16 +345,6 @@ TagPair matchingTag(int para, std::int32_t pos, int paragraphCount,
         if (tags.empty()) continue;
         index = forward ? 0 : tags.size() - 1;
     }
-}
-
-State HtmlStates::startOf(int paragraph, const TextOf& textOf) {
-    if (paragraph < 1) return kTextState;
-    if (known_.empty()) known_.push_back(kTextState);
-    while (known_.size() < static_cast<std::size_t>(paragraph)) {
-        const int p = static_cast<int>(known_.size());
-        known_.push_back(scanParagraph(textOf(p), known_.back(), nullptr));
-    }
-    return known_[static_cast<std::size_t>(paragraph) - 1];
 }
 
 }  // namespace qm::html

@@ -152,7 +152,8 @@ void TTextEditControl::paintLine(QPainter& p, int row, qm::LineNum line, SpanWin
         if (window.para != start.para.value || shownFrom < window.from || shownTo > window.to) {
             window.para = start.para.value;
             window.from = shownFrom;
-            window.to = std::min(lineEnd, shownTo + kSpanAhead);
+            // Beyond this display line: the wrapped lines after it share the answer.
+            window.to = std::min(store.paragraphLength(start.para), shownTo + kSpanAhead);
             window.spans = colorizer_->spans(window.para, store.paragraphText(start.para), window.from, window.to);
         }
     }
