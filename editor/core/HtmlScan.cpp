@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 
 namespace qm::html {
@@ -143,9 +144,10 @@ struct Scanner {
             if (c == '>') {
                 emit(i, i + 1, Kind::Punct);
                 ++i;
-                if (tags && !tags->empty()) {
+                if (tags && !tags->empty() && !tags->back().ended) {
                     tags->back().end = static_cast<std::int32_t>(i);
                     tags->back().selfClosing = i >= 2 && t[i - 2] == '/';
+                    tags->back().ended = true;
                 }
                 return raw != rNone ? make(mRaw, raw) : kTextState;
             }
@@ -306,41 +308,96 @@ bool isVoidElement(std::string_view name) {
     return std::any_of(kVoid.begin(), kVoid.end(), [&](std::string_view v) { return equalsNoCase(v, name); });
 }
 
+bool insideTag(State s) {
+    const Mode m = modeOf(s);
+    return m == mTag || m == mAfterAttr || m == mBeforeValue || m == mValueDq || m == mValueSq;
+}
+
+namespace {
+// Where a tag that goes on into a paragraph starting in state `in` ends:
+// the byte after its ">", or npos when it goes on past the paragraph.
+std::size_t tagEndIn(std::string_view text, State in) {
+    Scanner sc{text, nullptr, nullptr, 0, static_cast<std::size_t>(-1)};
+    std::size_t i = 0;
+    return insideTag(sc.tag(i, in)) ? std::string_view::npos : i;
+}
+
+struct TagSearch {
+    int paragraphCount;
+    const std::function<std::string_view(int)>& textOf;
+    const std::function<State(int)>& stateOf;
+    std::size_t budget;
+    std::size_t spent = 0;
+
+    // Paragraph p, or an empty view when the budget is spent.
+    bool affords(int p) {
+        spent += textOf(p).size() + 1;
+        return spent <= budget;
+    }
+    // The place of a tag found in paragraph p, followed to its ">" when it
+    // spans lines; nullopt when that lies beyond the budget.
+    std::optional<TagPlace> placeOf(int p, const TagRef& t) {
+        TagPlace place{p, t.start, t.end, p};
+        for (int q = p + 1; !t.ended; ++q) {
+            if (q > paragraphCount || !affords(q)) return std::nullopt;
+            const std::size_t end = tagEndIn(textOf(q), stateOf(q));
+            place.endPara = q;
+            place.end = static_cast<std::int32_t>(end == std::string_view::npos ? textOf(q).size() : end);
+            if (end != std::string_view::npos) break;
+        }
+        return place;
+    }
+};
+}  // namespace
+
 TagPair matchingTag(int para, std::int32_t pos, int paragraphCount,
                     const std::function<std::string_view(int)>& textOf,
                     const std::function<State(int)>& stateOf, std::size_t budget) {
     TagPair pair;
     // A paragraph longer than the budget is not searched at all.
     if (para < 1 || para > paragraphCount || textOf(para).size() > budget) return pair;
+    TagSearch search{paragraphCount, textOf, stateOf, budget};
+    int p = para;
     std::vector<TagRef> tags = tagsIn(textOf(para), stateOf(para));
     // The tag the position is in, or the one it directly follows.
     auto at = std::find_if(tags.begin(), tags.end(), [&](const TagRef& t) { return t.start <= pos && pos < t.end; });
     if (at == tags.end())
         at = std::find_if(tags.begin(), tags.end(), [&](const TagRef& t) { return t.end == pos; });
-    if (at == tags.end()) return pair;
-    pair.tag = {para, at->start, at->end};
+    if (at == tags.end()) {
+        // On a later line of a tag that spans lines: its start is the last
+        // tag begun in the nearest paragraph before that begins one.
+        const std::size_t end = insideTag(stateOf(para)) ? tagEndIn(textOf(para), stateOf(para)) : 0;
+        if (end == 0 || (end != std::string_view::npos && static_cast<std::size_t>(pos) > end)) return pair;
+        do {
+            if (--p < 1 || !search.affords(p)) return pair;
+            tags = tagsIn(textOf(p), stateOf(p));
+        } while (tags.empty());
+        at = tags.end() - 1;
+        if (at->ended) return pair;
+    }
+    const std::optional<TagPlace> tag = search.placeOf(p, *at);
+    if (!tag) return pair;
+    pair.tag = *tag;
     if (!at->closing && (at->selfClosing || isVoidElement(at->name))) return pair;
     const std::string name(at->name);  // tags are replaced as paragraphs go by
     const bool forward = !at->closing;
     int depth = 0;
     std::size_t index = static_cast<std::size_t>(at - tags.begin());
-    std::size_t spent = 0;
-    for (int p = para;;) {
+    for (;;) {
         // Walk the tags of paragraph p from `index` in the search direction.
         for (std::size_t k = index; k < tags.size(); forward ? ++k : --k) {
             const TagRef& t = tags[k];
             if (equalsNoCase(t.name, name) && !(t.selfClosing && !t.closing)) {
                 depth += t.closing == forward ? -1 : 1;
                 if (depth == 0) {
-                    pair.partner = {p, t.start, t.end};
+                    if (const std::optional<TagPlace> partner = search.placeOf(p, t)) pair.partner = *partner;
                     return pair;
                 }
             }
             if (!forward && k == 0) break;
         }
-        spent += textOf(p).size() + 1;
         p += forward ? 1 : -1;
-        if (p < 1 || p > paragraphCount || spent > budget) return pair;
+        if (p < 1 || p > paragraphCount || !search.affords(p)) return pair;
         tags = tagsIn(textOf(p), stateOf(p));
         if (tags.empty()) continue;
         index = forward ? 0 : tags.size() - 1;

@@ -80,6 +80,7 @@ struct TagRef {
     std::string_view name;  // as written; compare case-blind
     bool closing = false;   // </name>
     bool selfClosing = false;  // <name ... />
+    bool ended = false;     // its ">" is in this paragraph
 };
 // The tags that start in a paragraph, skipping comments, declarations and
 // the contents of script and style.
@@ -87,11 +88,15 @@ std::vector<TagRef> tagsIn(std::string_view text, State in);
 
 // Elements that never have an end tag (<br>, <img>, ...).
 bool isVoidElement(std::string_view name);
+// Whether a paragraph starting in this state starts inside a tag.
+bool insideTag(State s);
 
-// A tag's bytes [start, end) in paragraph `para` (from 1).
+// A tag's bytes: from byte `start` of paragraph `para` (from 1) up to byte
+// `end` of paragraph `endPara` (the same one unless the tag spans lines).
 struct TagPlace {
     int para = 0;
     std::int32_t start = 0, end = 0;
+    int endPara = 0;
     bool operator==(const TagPlace&) const = default;
 };
 struct TagPair {
@@ -101,8 +106,9 @@ struct TagPair {
 };
 // The tag around byte `pos` of paragraph `para` (from 1) and its partner,
 // nesting counted by case-blind name; comments and script skipped. The
-// search gives up after `budget` bytes, and does not start in a paragraph
-// longer than that. tag.para == 0: no tag there (or not looked for).
+// position may be on any line of a tag that spans lines. The search gives
+// up after `budget` bytes, and does not start in a paragraph longer than
+// that. tag.para == 0: no tag there (or not looked for).
 TagPair matchingTag(int para, std::int32_t pos, int paragraphCount,
                     const std::function<std::string_view(int)>& textOf,
                     const std::function<State(int)>& stateOf, std::size_t budget = 1 << 20);

@@ -112,9 +112,10 @@ void TTextEditControl::updateTagMarks() {
     auto repaint = [&](const qm::html::TagPlace& t) {
         if (t.para < 1 || t.para > store.ParagraphCount()) return;
         const int first = store.toLinePos({qm::ParaNum(t.para), qm::ParaPos(1)}).line.value;
-        // After an edit an old mark may reach past its paragraph's end.
-        const int end = std::min(t.end, store.paragraphLength(qm::ParaNum(t.para)));
-        const int last = store.toLinePos({qm::ParaNum(t.para), qm::ParaPos(end + 1)}).line.value;
+        // After an edit an old mark may reach past its paragraph's end, or the text's.
+        const qm::ParaNum endPara(std::clamp(t.endPara, t.para, store.ParagraphCount()));
+        const int end = std::min(t.end, store.paragraphLength(endPara));
+        const int last = store.toLinePos({endPara, qm::ParaPos(end + 1)}).line.value;
         updateRows(first, last);
     };
     const qm::html::TagPair old = tagMarks_;

@@ -76,7 +76,8 @@ TEST(HtmlScanTest, MatchingTag) {
     struct Case {
         std::vector<std::string> text;
         int para, pos;
-        std::string partner;  // "para:start-end"
+        std::string partner;  // "para:start-end", or "para:start-endPara:end" across lines
+        std::string tag = {};  // the same for the tag found, when given
     } cases[] = {
         {{"<div><DIV>a</div></Div>"}, 1, 1, "1:17-23"},
         {{"<div><DIV>a</div></Div>"}, 1, 20, "1:0-5"},
@@ -87,18 +88,29 @@ TEST(HtmlScanTest, MatchingTag) {
         {{"<p><br/></p>"}, 1, 0, "1:8-12"},
         {{"<b>unclosed"}, 1, 1, "-"},
         {{"plain <b>"}, 1, 2, "x"},
+        // on any line of a tag that spans lines
+        {{"<div", "  class=\"a", "b\">x", "</div>"}, 2, 3, "4:0-6", "1:0-3:3"},
+        {{"<div", "  class=\"a", "b\">x", "</div>"}, 3, 3, "4:0-6", "1:0-3:3"},
+        {{"<div", "  class=\"a", "b\">x", "</div>"}, 3, 4, "x"},  // after the tag
+        {{"<div", "  class=\"a", "b\">x", "</div>"}, 4, 1, "1:0-3:3", "4:0-6"},
+        {{"<p>", "text", "</p", ">"}, 4, 0, "1:0-3", "3:0-4:1"},
+        {{"<p><br", "  clear=all>"}, 2, 4, "-", "1:3-2:12"},
+        {{"<!-- <p", "  a=b> -->"}, 2, 3, "x"},
     };
     for (const Case& c : cases) {
         auto textOf = [&](int p) { return std::string_view(c.text[static_cast<std::size_t>(p) - 1]); };
         HtmlStates states;
         const TagPair m = matchingTag(c.para, c.pos, static_cast<int>(c.text.size()), textOf,
                                       [&](int p) { return states.startOf(p, textOf); });
-        const std::string got = m.tag.para == 0       ? "x"
-                                : m.partner.para == 0 ? "-"
-                                                      : std::to_string(m.partner.para) + ":" +
-                                                            std::to_string(m.partner.start) + "-" +
-                                                            std::to_string(m.partner.end);
+        auto place = [](const TagPlace& t) {
+            return std::to_string(t.para) + ":" + std::to_string(t.start) + "-" +
+                   (t.endPara == t.para ? "" : std::to_string(t.endPara) + ":") + std::to_string(t.end);
+        };
+        const std::string got = m.tag.para == 0 ? "x" : m.partner.para == 0 ? "-" : place(m.partner);
         EXPECT_EQ(got, c.partner) << c.text[0] << " at " << c.para << "," << c.pos;
+        if (!c.tag.empty()) {
+            EXPECT_EQ(place(m.tag), c.tag) << c.text[0] << " at " << c.para << "," << c.pos;
+        }
     }
     // A partner beyond the budget is not looked for.
     std::vector<std::string> far = {"<i>"};

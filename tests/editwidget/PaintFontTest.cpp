@@ -187,22 +187,36 @@ TEST_F(EditWidgetTest, SyntaxColouringDrawsSchemeColours) {
     EXPECT_EQ(countColor(w->viewport()->grab().toImage(), cells(0, 1, 4), colourOf(Kind::TagName)), 0);
 }
 
-// The tag at the caret and its partner are marked, and the caret goes to the partner.
+// The tag at the caret and its partner are marked, on every line they
+// cover, and the caret goes to the partner.
 TEST_F(EditWidgetTest, MatchingTagMarkedAndReached) {
     w->FixedFont().setSize(14);
     w->setSyntaxColouring(true);
-    setText("<ul>\r\n<li>x\r\n</UL>");
     const QColor mark = w->htmlColorizer().scheme().tagMark;
     auto row = [&](int r) { return QRect(w->LeftMargin(), r * w->lineHeight(), 200, w->lineHeight()); };
+    struct Case {
+        const char* text;
+        int line, col;
+        std::vector<bool> marked;  // rows
+        int toLine, toCol;
+    } cases[] = {
+        {"<ul>\r\n<li>x\r\n</UL>", 1, 2, {true, false, true}, 3, 1},
+        {"<ul\r\n  class=x>\r\n<li>x\r\n</UL>", 2, 4, {true, true, false, true}, 4, 1},
+        {"<ul\r\n  class=x>\r\n<li>x\r\n</UL\r\n>", 5, 1, {true, true, false, true, true}, 1, 1},
+    };
+    for (const Case& c : cases) {
+        setText(c.text);
+        w->SetCaret(c.line, c.col);
+        const QImage img = w->viewport()->grab().toImage();
+        for (std::size_t r = 0; r < c.marked.size(); ++r)
+            EXPECT_EQ(countColor(img, row(static_cast<int>(r)), mark) > 20, c.marked[r]) << c.text << " row " << r;
+        EXPECT_TRUE(w->GotoMatchingTag()) << c.text;
+        int col = 0;
+        EXPECT_EQ(w->GetCaret(col), c.toLine) << c.text;
+        EXPECT_EQ(col, c.toCol) << c.text;
+    }
+    setText("<ul>\r\n<li>x\r\n</UL>");
     w->SetCaret(1, 2);
-    QImage img = w->viewport()->grab().toImage();
-    EXPECT_GT(countColor(img, row(0), mark), 20);
-    EXPECT_EQ(countColor(img, row(1), mark), 0);
-    EXPECT_GT(countColor(img, row(2), mark), 20);
-    EXPECT_TRUE(w->GotoMatchingTag());
-    int col = 0;
-    EXPECT_EQ(w->GetCaret(col), 3);
-    EXPECT_EQ(col, 1);
     w->SetCaret(2, 5);  // on the text: nothing marked, nowhere to go
     EXPECT_FALSE(w->GotoMatchingTag());
     EXPECT_EQ(countColor(w->viewport()->grab().toImage(), row(0), mark), 0);
