@@ -35,6 +35,7 @@ SyntaxScheme SyntaxScheme::light() {
 
 SyntaxScheme SyntaxScheme::dark() {
     SyntaxScheme s;
+    s.isDark = true;
     s.background = QColor(30, 30, 34);
     s.text = QColor(220, 220, 215);
     s.tagMark = QColor(80, 80, 40);

@@ -25,6 +25,7 @@ struct SyntaxScheme {
     QColor background;
     QColor text;
     QColor tagMark;  // behind the tag at the caret and its partner
+    bool isDark = false;  // which built-in scheme it starts from
 
     static SyntaxScheme light();
     static SyntaxScheme dark();
