@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QScrollBar>
 #include <cstdlib>
+#include <random>
 #include <stdexcept>
 #include <vector>
 
@@ -187,7 +188,52 @@ TEST_F(EditWidgetTest, SyntaxColouringDrawsSchemeColours) {
     EXPECT_EQ(countColor(w->viewport()->grab().toImage(), cells(0, 1, 4), colourOf(Kind::TagName)), 0);
 }
 
-// The tag at the caret and its partner are marked, on every line they
+// Random edits through the control, word wrap on, a long paragraph among
+// short ones: the colours it keeps must be those of a colorizer that never
+// saw the text before (what the control tells of each change is enough).
+TEST_F(EditWidgetTest, ColouringAfterRandomEditsEqualsAFreshScan) {
+    w->setSyntaxColouring(true);
+    w->setWordWrap(true);
+    std::mt19937 rng(18);
+    // Plain markup, and edits that change the state of all that follows
+    // until another edit ends it.
+    const std::vector<std::string> plain = {"word ", "<b>", "</b> ", "&amp; ", "<i x=y>"};
+    const std::vector<std::string> pieces = {"<!--", "-->", "\"", "<a title=\"", ">", "x", "<script>", "</script>"};
+    std::string text = "<p>\r\n";
+    while (text.size() < 90'000) text += plain[rng() % plain.size()];
+    text += "\r\n<a href=x>\r\nlast";
+    setText(text);
+    w->editor().store().setUndoBufferSize(1 << 20);  // Undo undoes the edits below, not the text
+    auto shown = [](const std::vector<ColorSpan>& spans) {
+        std::string s;
+        for (const ColorSpan& sp : spans)
+            s += std::to_string(sp.start) + "+" + std::to_string(sp.length) + sp.color.name().toStdString() + " ";
+        return s;
+    };
+    for (int step = 0; step < 300; ++step) {
+        // Mostly in the long paragraph, where the resume points are.
+        const int para = rng() % 4 && w->ParagraphCount() >= 2 ? 2 : 1 + static_cast<int>(rng() % w->ParagraphCount());
+        const int length = static_cast<int>(w->GetParagraphText(para).size());
+        const int at = length ? static_cast<int>(rng() % length) : 0;
+        const qm::LinePos lp = w->editor().store().toLinePos({qm::ParaNum(para), qm::ParaPos(at + 1)});
+        w->SetCaret(lp.line.value, lp.col.value);
+        switch (rng() % 4) {
+        case 0: w->InsertText(QString::fromStdString(pieces[rng() % pieces.size()])); break;
+        case 1: key(Qt::Key_Delete); break;
+        case 2: key(rng() % 8 ? Qt::Key_Backspace : Qt::Key_Return); break;
+        default: w->Undo();
+        }
+        HtmlColorizer fresh(w->editor().store());
+        for (int p = 1, probes = 0; p <= w->ParagraphCount(); probes = (probes + 1) % 4, p += probes == 0) {
+            const std::string_view t = w->GetParagraphText(p);
+            const int from = t.empty() ? 0 : static_cast<int>(rng() % t.size());
+            ASSERT_EQ(shown(w->htmlColorizer().spans(p, t, from, from + 200)), shown(fresh.spans(p, t, from, from + 200)))
+                << "step " << step << " paragraph " << p << " from " << from;
+        }
+    }
+}
+
+
 // cover, and the caret goes to the partner.
 TEST_F(EditWidgetTest, MatchingTagMarkedAndReached) {
     w->FixedFont().setSize(14);
