@@ -142,7 +142,7 @@ void TfColor::SetDefC() {
 }
 
 void TfColor::SchemeClick(bool dark) {
-    if (!builtInSyntax) return;
+    if (!builtInSyntax || dark == syntax_.dark) return;  // the same scheme keeps the kinds as edited
     syntax_ = builtInSyntax(dark);
     sample_.background = syntax_.background;
     sample_.fontColor = syntax_.text;
