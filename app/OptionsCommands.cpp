@@ -6,6 +6,7 @@
 #include "ModalRunner.h"
 #include "OptionsRules.h"
 #include "Paths.h"
+#include "SyntaxCommands.h"
 #include "TMegaRegistry.h"
 #include "TTextEditControl.h"
 #include "TagCommands.h"
@@ -57,5 +58,8 @@ void installOptionsCommands(TmdiMain& main) {
     colors->applyToActive = [w](const EditorLook& look) {
         if (TTextEditControl* c = activeEditControl(*w)) applyLook(*c, look);
     };
+    colors->storedSyntax = [w] { return storedSyntaxStyles(w->IniControl()); };
+    colors->builtInSyntax = builtInSyntaxStyles;
+    colors->storeSyntax = [w](const SyntaxStyles& s) { storeSyntaxStyles(*w, s); };
     main.setHandler("SetEditorProperties1Click", [colors] { runModal(*colors); });
 }

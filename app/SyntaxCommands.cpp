@@ -7,6 +7,7 @@
 #include "HtmlColorizer.h"
 #include "TMegaRegistry.h"
 #include "TTextEditControl.h"
+#include "TfColor.h"
 #include "TfHTML.h"
 #include "TmdiMain.h"
 
@@ -37,7 +38,35 @@ SyntaxScheme schemeFrom(const TMegaRegistry& ini) {
     return s;
 }
 
+SyntaxStyles stylesOf(const SyntaxScheme& s) {
+    SyntaxStyles out;
+    out.dark = s.isDark;
+    out.background = s.background;
+    out.text = s.text;
+    for (std::size_t k = 0; k < SyntaxScheme::kKinds; ++k) {
+        const QString key = SyntaxScheme::keyOf(static_cast<qm::html::Kind>(k));
+        if (!key.isEmpty()) out.styles.push_back({key, s.styles[k].color, s.styles[k].bold, s.styles[k].italic});
+    }
+    return out;
+}
+
 }  // namespace
+
+SyntaxStyles storedSyntaxStyles(const TMegaRegistry& ini) { return stylesOf(schemeFrom(ini)); }
+
+SyntaxStyles builtInSyntaxStyles(bool dark) { return stylesOf(dark ? SyntaxScheme::dark() : SyntaxScheme::light()); }
+
+void storeSyntaxStyles(TmdiMain& main, const SyntaxStyles& styles) {
+    TMegaRegistry& ini = main.IniControl();
+    ini.WriteString(kSection, "Scheme", styles.dark ? "Dark" : "Light");
+    for (const SyntaxStyles::Style& st : styles.styles) {
+        QString value = st.color.name();
+        if (st.bold) value += QStringLiteral(" bold");
+        if (st.italic) value += QStringLiteral(" italic");
+        ini.WriteString(kSection, st.name.toStdString(), value.toStdString());
+    }
+    for (TfHTML* doc : htmlDocuments(main)) applySyntaxSettings(*doc->txtHTML(), ini);
+}
 
 void applySyntaxSettings(TTextEditControl& edit, const TMegaRegistry& ini) {
     const bool on = ini.ReadBool(kSection, "Enabled", true);

@@ -35,6 +35,7 @@ SyntaxScheme SyntaxScheme::light() {
 
 SyntaxScheme SyntaxScheme::dark() {
     SyntaxScheme s;
+    s.isDark = true;
     s.background = QColor(30, 30, 34);
     s.text = QColor(220, 220, 215);
     s.tagMark = QColor(80, 80, 40);
@@ -70,8 +71,11 @@ void HtmlColorizer::setScheme(const SyntaxScheme& s) {
     cachedPara_ = 0;
 }
 
-void HtmlColorizer::textChanged(int firstParagraph) {
-    states_.changed(firstParagraph);
+void HtmlColorizer::textChanged(int firstParagraph, int lastParagraph, int firstByte) {
+    // A change that added or removed paragraphs moved all after it.
+    if (store_.ParagraphCount() != paragraphs_) lastParagraph = 0;
+    paragraphs_ = store_.ParagraphCount();
+    states_.changed(firstParagraph, lastParagraph, static_cast<std::size_t>(std::max(0, firstByte)));
     cachedPara_ = 0;
 }
 
@@ -90,13 +94,21 @@ std::size_t HtmlColorizer::memoryBytes() const {
 }
 
 std::vector<ColorSpan> HtmlColorizer::spans(int paragraph, std::string_view text, int from, int to) {
-    if (paragraph == cachedPara_ && from >= cachedFrom_ && to <= cachedTo_) return cached_;
+    if (paragraph != cachedPara_ || from < cachedFrom_ || to > cachedTo_) scan(paragraph, text, from, to);
+    // Only those asked for: a long line's kept spans are many.
+    const auto first = std::partition_point(cached_.begin(), cached_.end(),
+                                            [from](const ColorSpan& sp) { return sp.start + sp.length <= from; });
+    const auto last = std::partition_point(first, cached_.end(), [to](const ColorSpan& sp) { return sp.start < to; });
+    return {first, last};
+}
+
+void HtmlColorizer::scan(int paragraph, std::string_view text, int from, int to) {
     const int length = static_cast<int>(text.size());
     to = std::min(length, std::max(to, from) + kAhead);
     from = std::max(0, from - kAhead);
     std::vector<qm::html::Span> found;
-    qm::html::scanParagraph(text, startOf(paragraph), &found, static_cast<std::size_t>(from),
-                            static_cast<std::size_t>(to));
+    states_.scan(paragraph, text, startOf(paragraph), &found, static_cast<std::size_t>(from),
+                 static_cast<std::size_t>(to));
     cached_.clear();
     cached_.reserve(found.size());
     for (const qm::html::Span& sp : found) {
@@ -106,5 +118,4 @@ std::vector<ColorSpan> HtmlColorizer::spans(int paragraph, std::string_view text
     cachedPara_ = paragraph;
     cachedFrom_ = from;
     cachedTo_ = to;
-    return cached_;
 }

@@ -25,6 +25,7 @@ struct SyntaxScheme {
     QColor background;
     QColor text;
     QColor tagMark;  // behind the tag at the caret and its partner
+    bool isDark = false;  // which built-in scheme it starts from
 
     static SyntaxScheme light();
     static SyntaxScheme dark();
@@ -39,7 +40,7 @@ public:
     const SyntaxScheme& scheme() const { return scheme_; }
 
     std::vector<ColorSpan> spans(int paragraph, std::string_view text, int from, int to) override;
-    void textChanged(int firstParagraph) override;
+    void textChanged(int firstParagraph, int lastParagraph, int firstByte) override;
     // The scanner state at the start of a paragraph (from 1).
     qm::html::State startOf(int paragraph);
     // The tag at byte `pos` (from 0) of a paragraph and its partner.
@@ -47,9 +48,13 @@ public:
     std::size_t memoryBytes() const;
 
 private:
+    // Fills the kept spans for bytes [from, to) of a paragraph and more around them.
+    void scan(int paragraph, std::string_view text, int from, int to);
+
     const qm::TParagraphStore& store_;
     SyntaxScheme scheme_ = SyntaxScheme::light();
     qm::html::HtmlStates states_;
+    int paragraphs_ = 0;  // the paragraph count at the last change heard of
     // The last answer, for the next repaint of the same bytes.
     int cachedPara_ = 0;
     int cachedFrom_ = 0, cachedTo_ = 0;

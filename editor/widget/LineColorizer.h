@@ -22,6 +22,9 @@ public:
     // at least those covering bytes [from, to). Called only for paragraphs
     // being painted, so it must not walk the whole text.
     virtual std::vector<ColorSpan> spans(int paragraph, std::string_view text, int from, int to) = 0;
-    // The text changed from paragraph `firstParagraph` (from 1) on.
-    virtual void textChanged(int /*firstParagraph*/) {}
+    // Paragraphs firstParagraph..lastParagraph (from 1) changed and none
+    // came or went; bytes before `firstByte` (from 0) of the first are as
+    // they were. lastParagraph 0: anything from the first on may have
+    // changed, and paragraphs may have come or gone.
+    virtual void textChanged(int /*firstParagraph*/, int /*lastParagraph*/, int /*firstByte*/) {}
 };

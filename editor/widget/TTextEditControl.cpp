@@ -98,7 +98,7 @@ void TTextEditControl::setCaretOvr(CaretShape s) {
 
 void TTextEditControl::setColorizer(LineColorizer* colorizer) {
     colorizer_ = colorizer;
-    if (colorizer_) colorizer_->textChanged(1);  // it heard of no change meanwhile
+    if (colorizer_) colorizer_->textChanged(1, 0, 0);  // it heard of no change meanwhile
     viewport()->update();
 }
 
@@ -112,9 +112,10 @@ void TTextEditControl::updateTagMarks() {
     auto repaint = [&](const qm::html::TagPlace& t) {
         if (t.para < 1 || t.para > store.ParagraphCount()) return;
         const int first = store.toLinePos({qm::ParaNum(t.para), qm::ParaPos(1)}).line.value;
-        // After an edit an old mark may reach past its paragraph's end.
-        const int end = std::min(t.end, store.paragraphLength(qm::ParaNum(t.para)));
-        const int last = store.toLinePos({qm::ParaNum(t.para), qm::ParaPos(end + 1)}).line.value;
+        // After an edit an old mark may reach past its paragraph's end, or the text's.
+        const qm::ParaNum endPara(std::clamp(t.endPara, t.para, store.ParagraphCount()));
+        const int end = std::min(t.end, store.paragraphLength(endPara));
+        const int last = store.toLinePos({endPara, qm::ParaPos(end + 1)}).line.value;
         updateRows(first, last);
     };
     const qm::html::TagPair old = tagMarks_;
@@ -191,8 +192,14 @@ void TTextEditControl::updateRows(int firstLine, int lastLine) {
 
 void TTextEditControl::linesChanged(qm::LineNum first, qm::LineNum last) {
     if (colorizer_) {
-        const qm::LineNum known(std::clamp(first.value, 1, editor_.LineCount()));
-        colorizer_->textChanged(editor_.store().lineStart(known).para.value);
+        // The store reports from a line whose start no edit moved, so the
+        // bytes of its paragraph before that line are unchanged.
+        const qm::TParagraphStore& store = editor_.store();
+        const qm::TextPos from = store.lineStart(qm::LineNum(std::clamp(first.value, 1, editor_.LineCount())));
+        const int lastPara = last.value == qm::kToEndOfText || last.value > editor_.LineCount()
+                                 ? 0
+                                 : store.lineStart(qm::LineNum(std::max(last.value, first.value))).para.value;
+        colorizer_->textChanged(from.para.value, lastPara, from.pos.value - 1);
     }
     updateTagMarks();
     refreshLineNumbers();

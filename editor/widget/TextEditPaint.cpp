@@ -85,9 +85,10 @@ void TTextEditControl::paintLine(QPainter& p, int row, qm::LineNum line, SpanWin
     const std::vector<ColorSpan>& spans = window.spans;
     // The tag at the caret and its partner on a light background.
     for (const qm::html::TagPlace& t : {tagMarks_.tag, tagMarks_.partner}) {
-        if (t.para != start.para.value || !SyntaxColouring() || !isEnabled()) continue;
-        const int from = std::max(t.start, lineOffset) - lineOffset;
-        const int to = std::min(t.end, lineEnd) - lineOffset;
+        const int para = start.para.value;
+        if (para < t.para || para > t.endPara || !SyntaxColouring() || !isEnabled()) continue;
+        const int from = std::max(para == t.para ? t.start : 0, lineOffset) - lineOffset;
+        const int to = std::min(para == t.endPara ? t.end : lineEnd, lineEnd) - lineOffset;
         if (from >= to) continue;
         const int c0 = qm::layout::columnsOf(text, static_cast<std::size_t>(from), tabSize);
         const int c1 = qm::layout::columnsOf(text, static_cast<std::size_t>(to), tabSize);
@@ -152,7 +153,8 @@ void TTextEditControl::paintLine(QPainter& p, int row, qm::LineNum line, SpanWin
         if (window.para != start.para.value || shownFrom < window.from || shownTo > window.to) {
             window.para = start.para.value;
             window.from = shownFrom;
-            window.to = std::min(lineEnd, shownTo + kSpanAhead);
+            // Beyond this display line: the wrapped lines after it share the answer.
+            window.to = std::min(store.paragraphLength(start.para), shownTo + kSpanAhead);
             window.spans = colorizer_->spans(window.para, store.paragraphText(start.para), window.from, window.to);
         }
     }

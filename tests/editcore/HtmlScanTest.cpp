@@ -76,7 +76,8 @@ TEST(HtmlScanTest, MatchingTag) {
     struct Case {
         std::vector<std::string> text;
         int para, pos;
-        std::string partner;  // "para:start-end"
+        std::string partner;  // "para:start-end", or "para:start-endPara:end" across lines
+        std::string tag = {};  // the same for the tag found, when given
     } cases[] = {
         {{"<div><DIV>a</div></Div>"}, 1, 1, "1:17-23"},
         {{"<div><DIV>a</div></Div>"}, 1, 20, "1:0-5"},
@@ -87,18 +88,29 @@ TEST(HtmlScanTest, MatchingTag) {
         {{"<p><br/></p>"}, 1, 0, "1:8-12"},
         {{"<b>unclosed"}, 1, 1, "-"},
         {{"plain <b>"}, 1, 2, "x"},
+        // on any line of a tag that spans lines
+        {{"<div", "  class=\"a", "b\">x", "</div>"}, 2, 3, "4:0-6", "1:0-3:3"},
+        {{"<div", "  class=\"a", "b\">x", "</div>"}, 3, 3, "4:0-6", "1:0-3:3"},
+        {{"<div", "  class=\"a", "b\">x", "</div>"}, 3, 4, "x"},  // after the tag
+        {{"<div", "  class=\"a", "b\">x", "</div>"}, 4, 1, "1:0-3:3", "4:0-6"},
+        {{"<p>", "text", "</p", ">"}, 4, 0, "1:0-3", "3:0-4:1"},
+        {{"<p><br", "  clear=all>"}, 2, 4, "-", "1:3-2:12"},
+        {{"<!-- <p", "  a=b> -->"}, 2, 3, "x"},
     };
     for (const Case& c : cases) {
         auto textOf = [&](int p) { return std::string_view(c.text[static_cast<std::size_t>(p) - 1]); };
         HtmlStates states;
         const TagPair m = matchingTag(c.para, c.pos, static_cast<int>(c.text.size()), textOf,
                                       [&](int p) { return states.startOf(p, textOf); });
-        const std::string got = m.tag.para == 0       ? "x"
-                                : m.partner.para == 0 ? "-"
-                                                      : std::to_string(m.partner.para) + ":" +
-                                                            std::to_string(m.partner.start) + "-" +
-                                                            std::to_string(m.partner.end);
+        auto place = [](const TagPlace& t) {
+            return std::to_string(t.para) + ":" + std::to_string(t.start) + "-" +
+                   (t.endPara == t.para ? "" : std::to_string(t.endPara) + ":") + std::to_string(t.end);
+        };
+        const std::string got = m.tag.para == 0 ? "x" : m.partner.para == 0 ? "-" : place(m.partner);
         EXPECT_EQ(got, c.partner) << c.text[0] << " at " << c.para << "," << c.pos;
+        if (!c.tag.empty()) {
+            EXPECT_EQ(place(m.tag), c.tag) << c.text[0] << " at " << c.para << "," << c.pos;
+        }
     }
     // A partner beyond the budget is not looked for.
     std::vector<std::string> far = {"<i>"};
@@ -112,33 +124,121 @@ TEST(HtmlScanTest, MatchingTag) {
     EXPECT_EQ(matchingTag(1, 0, 2001, textOf, stateOf, 2).tag.para, 0) << "a paragraph over the budget";
 }
 
-// Random edits of random HTML-ish paragraphs: the states kept and invalidated
-// as the control does must equal those of a scan from the top.
-TEST(HtmlScanTest, LazyStatesMatchAFullScanAfterRandomEdits) {
+// A scan that leaves resume points every few bytes gives the spans and end
+// state of a plain scan, and a scan resumed at any point gives the same
+// spans from there on.
+TEST(HtmlScanTest, ResumePointsGiveTheSpansOfAScanFromTheStart) {
+    const std::vector<std::pair<std::string, State>> texts = {
+        {"<p class=\"x y z\">Hi &amp; bye</p> <a href=x.htm title='a > b'>", kTextState},
+        {"text <!-- a -- b - -> c --> <!DOCTYPE html> <?x y?> &#x41;&#160", kTextState},
+        {"<script>if (a </ b) s = \"</scr\" + 'ipt>';</script ><style>p{}</Style>x", kTextState},
+        {"<<</</ <a\n<b c=\"d\ne\" f>", kTextState},
+        {"still in a comment --- -> -- >end", scanParagraph("<!-- open", kTextState, nullptr)},
+        {"rest of a script </scri </script>", scanParagraph("<script>", kTextState, nullptr)},
+    };
+    for (const auto& [text, in] : texts) {
+        std::vector<Span> whole;
+        const State end = scanParagraph(text, in, &whole);
+        for (std::size_t every : {1, 2, 3, 7}) {
+            std::vector<Span> spans;
+            std::vector<ResumePoint> points;
+            EXPECT_EQ(scanFrom(text, {0, in}, &spans, 0, std::string::npos, every, &points), end) << text;
+            EXPECT_EQ(spans, whole) << text << " every " << every;
+            for (const ResumePoint& at : points) {
+                std::vector<Span> tail, fromStart;
+                scanParagraph(text, in, &fromStart, at.pos);
+                EXPECT_EQ(scanFrom(text, at, &tail, at.pos), end) << text << " from " << at.pos;
+                EXPECT_EQ(tail, fromStart) << text << " from " << at.pos;
+            }
+        }
+    }
+}
+
+// Random edits of random HTML-ish paragraphs, some of them long: the states
+// and spans kept and invalidated as the control does (a change within
+// paragraphs says which ones and from which byte; one that adds or removes
+// paragraphs says only where it starts) must equal those of a scan from the
+// top. Long paragraphs are scanned from resume points every 16 bytes.
+TEST(HtmlScanTest, IncrementalScanMatchesAFullScanAfterRandomEdits) {
     std::mt19937 rng(18);
     const std::vector<std::string> pieces = {"<", ">", "<!--", "-->", "-", "\"", "'", "=", " ", "a", "p",
                                              "script", "</script>", "<style>", "&amp", "<!D", "/", "\xc3\xa9"};
-    auto randomText = [&] {
+    auto randomText = [&](int count) {
         std::string s;
-        for (int n = rng() % 8; n > 0; --n) s += pieces[rng() % pieces.size()];
+        for (int n = static_cast<int>(rng() % count); n > 0; --n) s += pieces[rng() % pieces.size()];
         return s;
     };
     std::vector<std::string> paras(40);
-    for (auto& p : paras) p = randomText();
-    HtmlStates states;
+    for (auto& p : paras) p = randomText(rng() % 5 ? 8 : 80);
+    HtmlStates states(64, 16);
     auto textOf = [&](int p) { return std::string_view(paras[static_cast<std::size_t>(p) - 1]); };
-    for (int step = 0; step < 3000; ++step) {
+    for (int step = 0; step < 4000; ++step) {
         const int at = 1 + static_cast<int>(rng() % paras.size());
-        switch (rng() % 3) {
-        case 0: paras[at - 1] = randomText(); break;
-        case 1: paras.insert(paras.begin() + at - 1, randomText()); break;
-        default:
-            if (paras.size() > 1) paras.erase(paras.begin() + at - 1);
+        std::string& text = paras[static_cast<std::size_t>(at) - 1];
+        switch (rng() % 5) {
+        case 0: text = randomText(rng() % 4 ? 8 : 80); states.changed(at, at); break;
+        case 1: {  // typing or deleting inside a paragraph, as most edits are
+            const std::size_t byte = text.empty() ? 0 : rng() % text.size();
+            if (rng() % 2) text.insert(byte, pieces[rng() % pieces.size()]);
+            else text.erase(byte, rng() % 4);
+            states.changed(at, at, byte);
+            break;
         }
-        states.changed(at);
+        case 2: paras.insert(paras.begin() + at - 1, randomText(8)); states.changed(at); break;
+        case 3:
+            if (paras.size() > 1) paras.erase(paras.begin() + at - 1);
+            states.changed(at);
+            break;
+        default: {  // two paragraphs at once
+            const int last = std::min<int>(at + 1 + static_cast<int>(rng() % 3), static_cast<int>(paras.size()));
+            paras[static_cast<std::size_t>(last) - 1] = randomText(8);
+            text += pieces[rng() % pieces.size()];
+            states.changed(at, last, 0);
+        }
+        }
         const int probe = 1 + static_cast<int>(rng() % paras.size());
         State full = kTextState;
         for (int p = 1; p < probe; ++p) full = scanParagraph(paras[p - 1], full, nullptr);
         ASSERT_EQ(states.startOf(probe, textOf), full) << "step " << step << " paragraph " << probe;
+        const std::string& shown = paras[static_cast<std::size_t>(probe) - 1];
+        const std::size_t from = shown.empty() ? 0 : rng() % shown.size();
+        std::vector<Span> expected, got;
+        const State end = scanParagraph(shown, full, &expected, from, from + 20);
+        states.scan(probe, shown, full, &got, from, from + 20);
+        ASSERT_EQ(got, expected) << "step " << step << " paragraph " << probe << " from " << from;
+        ASSERT_EQ(states.scan(probe, shown, full, nullptr), scanParagraph(shown, full, nullptr)) << "step " << step;
+        (void)end;
+    }
+}
+
+// Typing at the top changes the states after it only as far as they differ:
+// once a later paragraph starts as it did, the rest are not scanned again.
+TEST(HtmlScanTest, RescanStopsAtTheFirstUnchangedState) {
+    std::vector<std::string> paras(1000, "<p class=x>text</p>");
+    int scanned = 0;
+    auto textOf = [&](int p) {
+        ++scanned;
+        return std::string_view(paras[static_cast<std::size_t>(p) - 1]);
+    };
+    HtmlStates states;
+    EXPECT_EQ(states.startOf(1000, textOf), kTextState);
+    struct Case {
+        std::string top;
+        int scansToTheEnd;  // paragraphs scanned for the state of the last one
+    } cases[] = {
+        {"<p class=x>texts</p>", 1},  // no state changes: one paragraph
+        {"<p", 2},                      // the second paragraph ends the tag
+        {"<p class=\"x>text</p>", 999},  // an open quote: every later paragraph is in the value
+        {"<p class=x>text</p>", 999},
+        {"<!-- <p class=x>text</p>", 999},
+    };
+    for (const Case& c : cases) {
+        paras[0] = c.top;
+        states.changed(1, 1);
+        scanned = 0;
+        EXPECT_EQ(states.startOf(3, textOf), scanParagraph(paras[1], scanParagraph(paras[0], 0, nullptr), nullptr))
+            << c.top;
+        states.startOf(1000, textOf);
+        EXPECT_EQ(scanned, c.scansToTheEnd) << c.top;
     }
 }

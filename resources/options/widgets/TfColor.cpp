@@ -1,9 +1,11 @@
 #include "TfColor.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "ColorGrid.h"
@@ -59,11 +61,55 @@ TfColor::TfColor(QWidget* parent) : QDialog(parent), Prefs("quilopt.ini", "Edito
     auto* sampleSide = new QVBoxLayout;
     sampleSide->addWidget(mSamp_);
     sampleSide->addWidget(font);
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(grid_);
-    layout->addLayout(sampleSide, 1);
-    layout->addLayout(buttons);
+    auto* top = new QHBoxLayout;
+    top->addWidget(grid_);
+    top->addLayout(sampleSide, 1);
+    top->addLayout(buttons);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(makeSyntaxGroup());
     showSample();
+}
+
+QGroupBox* TfColor::makeSyntaxGroup() {
+    syntaxGroup_ = new QGroupBox(QStringLiteral("Syntax Colours"), this);
+    syntaxGroup_->setObjectName(QStringLiteral("grpSyntax"));
+    rbLight_ = new QRadioButton(QStringLiteral("&Light"), syntaxGroup_);
+    rbLight_->setObjectName(QStringLiteral("rbLight"));
+    rbDark_ = new QRadioButton(QStringLiteral("Dar&k"), syntaxGroup_);
+    rbDark_->setObjectName(QStringLiteral("rbDark"));
+    connect(rbLight_, &QRadioButton::clicked, this, [this] { SchemeClick(false); });
+    connect(rbDark_, &QRadioButton::clicked, this, [this] { SchemeClick(true); });
+
+    lstSyntax_ = new QListWidget(syntaxGroup_);
+    lstSyntax_->setObjectName(QStringLiteral("lstSyntax"));
+    lstSyntax_->setMinimumHeight(150);
+    connect(lstSyntax_, &QListWidget::currentRowChanged, this, [this] { showSyntax(); });
+
+    auto* color = new QPushButton(QStringLiteral("C&olour ..."), syntaxGroup_);
+    color->setObjectName(QStringLiteral("cmdSyntaxColor"));
+    connect(color, &QPushButton::clicked, this, [this] { SyntaxColorClick(); });
+    chkBold_ = new QCheckBox(QStringLiteral("&Bold"), syntaxGroup_);
+    chkBold_->setObjectName(QStringLiteral("chkBold"));
+    chkItalic_ = new QCheckBox(QStringLiteral("&Italic"), syntaxGroup_);
+    chkItalic_->setObjectName(QStringLiteral("chkItalic"));
+    for (QCheckBox* box : {chkBold_, chkItalic_})
+        connect(box, &QCheckBox::clicked, this, [this] {
+            if (SyntaxStyles::Style* st = currentStyle()) {
+                st->bold = chkBold_->isChecked();
+                st->italic = chkItalic_->isChecked();
+                showSyntax();
+            }
+        });
+
+    auto* side = new QVBoxLayout;
+    for (QWidget* w : std::initializer_list<QWidget*>{rbLight_, rbDark_, color, chkBold_, chkItalic_}) side->addWidget(w);
+    side->addStretch();
+    auto* layout = new QHBoxLayout(syntaxGroup_);
+    layout->addWidget(lstSyntax_, 1);
+    layout->addLayout(side);
+    syntaxGroup_->setEnabled(false);  // until there are colours to edit
+    return syntaxGroup_;
 }
 
 void TfColor::showEvent(QShowEvent* e) {
@@ -83,7 +129,56 @@ void TfColor::SetDefC() {
             grid_->setForegroundIndex(ColorGrid::cellOf(sample_.fontColor));
         }
     }
+    syntaxGroup_->setEnabled(storedSyntax && builtInSyntax && storeSyntax);
+    if (syntaxGroup_->isEnabled()) {
+        syntax_ = storedSyntax_ = storedSyntax();
+        (syntax_.dark ? rbDark_ : rbLight_)->setChecked(true);
+        const QSignalBlocker quiet(lstSyntax_);
+        lstSyntax_->clear();
+        for (const SyntaxStyles::Style& st : syntax_.styles) lstSyntax_->addItem(st.name);
+        lstSyntax_->setCurrentRow(0);
+    }
     showSample();
+}
+
+void TfColor::SchemeClick(bool dark) {
+    if (!builtInSyntax || dark == syntax_.dark) return;  // the same scheme keeps the kinds as edited
+    syntax_ = builtInSyntax(dark);
+    sample_.background = syntax_.background;
+    sample_.fontColor = syntax_.text;
+    showSample();
+}
+
+void TfColor::SyntaxColorClick() {
+    SyntaxStyles::Style* st = currentStyle();
+    if (!st) return;
+    if (const std::optional<quint32> c = Prompter::current().chooseColor(QStringLiteral("Syntax Colours"), colorNumber(st->color))) {
+        st->color = colorFromNumber(*c);
+        showSyntax();
+    }
+}
+
+SyntaxStyles::Style* TfColor::currentStyle() {
+    const int row = lstSyntax_->currentRow();
+    return row >= 0 && row < static_cast<int>(syntax_.styles.size()) ? &syntax_.styles[static_cast<std::size_t>(row)]
+                                                                      : nullptr;
+}
+
+// Each kind drawn as it will be in the documents, on the sample's background.
+void TfColor::showSyntax() {
+    for (int row = 0; row < lstSyntax_->count() && row < static_cast<int>(syntax_.styles.size()); ++row) {
+        const SyntaxStyles::Style& st = syntax_.styles[static_cast<std::size_t>(row)];
+        QListWidgetItem* item = lstSyntax_->item(row);
+        item->setForeground(st.color);
+        item->setBackground(sample_.background);
+        QFont f = sample_.font;
+        f.setBold(st.bold);
+        f.setItalic(st.italic);
+        item->setFont(f);
+    }
+    const SyntaxStyles::Style* st = currentStyle();
+    chkBold_->setChecked(st && st->bold);
+    chkItalic_->setChecked(st && st->italic);
 }
 
 void TfColor::ColorGridChange() {
@@ -106,6 +201,9 @@ void TfColor::cmdFontClick() {
 }
 
 void TfColor::OKBtnClick() {
+    // The HTML colours first: storing them gives every document the
+    // scheme's background, which the active one then takes from the sample.
+    if (syntaxGroup_->isEnabled() && syntax_ != storedSyntax_) storeSyntax(syntax_);
     if (activeLook && applyToActive && activeLook()) applyToActive(sample_);
     accept();
 }
@@ -140,4 +238,6 @@ void TfColor::showSample() {
     pal.setColor(QPalette::Text, sample_.fontColor);
     mSamp_->setPalette(pal);
     mSamp_->setFont(sample_.font);
+    lstSyntax_->setPalette(pal);
+    showSyntax();
 }

@@ -7,16 +7,19 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
 #include <QTextBrowser>
+#include <algorithm>
 #include <functional>
 
 #include "ColorGrid.h"
 #include "ColorNumber.h"
 #include "DocumentFixture.h"
+#include "HtmlColorizer.h"
 #include "TBag.h"
 #include "TFontForm.h"
 #include "TTextEditControl.h"
@@ -201,4 +204,48 @@ TEST(DefaultFontDialog, ResetListsAndLimits) {
     EXPECT_EQ(form.values().background, 0x123456);
     EXPECT_EQ(form.sizeBox()->value(), 24);
     EXPECT_EQ(form.backgroundList()->currentText(), "$00123456");
+}
+
+// The syntax colours of the editing colours dialog: a scheme, and a kind's
+// colour and face, stored by "Apply" and drawn at once in every open
+// document; "Cancel" stores and changes nothing.
+TEST_F(OptionsDialogsTest, SyntaxColoursAreStoredAndDrawnInEveryDocument) {
+    auto w = startWired();
+    w->runCommand("FileNew");
+    TTextEditControl* other = activeHtmlDocument(*w)->txtHTML();
+    other->InsertText(QStringLiteral("<table>"));
+    w->runCommand("FileNew");
+    TTextEditControl* active = activeHtmlDocument(*w)->txtHTML();
+    const std::size_t tagName = static_cast<std::size_t>(qm::html::Kind::TagName);
+    auto redPixels = [&] {
+        const QImage img = other->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const auto* px = reinterpret_cast<const QRgb*>(img.constBits());
+        return std::count(px, px + img.sizeInBytes() / 4, qRgb(255, 0, 0));
+    };
+    for (const char* button : {"CancelBtn", "OKBtn"}) {
+        prompter->answerColor(colorNumber(Qt::red));
+        runDialog<TfColor>(*w, "SetEditorProperties1Click", [&](TfColor& d) {
+            EXPECT_TRUE(child<QRadioButton>(d, "rbLight")->isChecked()) << button;
+            child<QRadioButton>(d, "rbDark")->click();
+            EXPECT_EQ(d.sample().background, SyntaxScheme::dark().background);
+            QListWidget* kinds = d.syntaxList();
+            kinds->setCurrentItem(kinds->findItems(QStringLiteral("Tag Name"), Qt::MatchExactly).value(0));
+            click(d, "cmdSyntaxColor");
+            child<QCheckBox>(d, "chkItalic")->click();
+            EXPECT_EQ(kinds->currentItem()->foreground().color(), QColor(Qt::red));
+            click(d, button);
+        });
+        if (std::string(button) == "CancelBtn") {
+            EXPECT_EQ(iniValue("Syntax Colours", "Scheme"), "<none>");
+            EXPECT_EQ(redPixels(), 0);
+        }
+    }
+    EXPECT_EQ(iniValue("Syntax Colours", "Scheme"), "Dark");
+    EXPECT_EQ(iniValue("Syntax Colours", "Tag Name"), "#ff0000 bold italic");
+    const SyntaxStyle& shown = other->htmlColorizer().scheme().styles[tagName];
+    EXPECT_EQ(shown.color, QColor(Qt::red));
+    EXPECT_TRUE(shown.bold && shown.italic);
+    EXPECT_EQ(other->Color(), SyntaxScheme::dark().background);
+    EXPECT_EQ(active->Color(), SyntaxScheme::dark().background);
+    EXPECT_GT(redPixels(), 10) << "the tag name drawn in the new colour";
 }
