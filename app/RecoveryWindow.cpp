@@ -110,8 +110,10 @@ TfHTML* recover(TmdiMain& main, FoundJournal& f, QStringList& notes) {
         if (::access(f.header.path.c_str(), F_OK) == 0) openDocumentOf(main, f.header.path);
         notes << name + QStringLiteral(" changed after its unsaved changes were made: they open as a new document.");
     }
+    // A new document takes the text from the journal's last whole text on.
+    const std::size_t from = doc || !recovery::standsAlone(f.edits) ? 0 : recovery::lastWholeText(f.edits);
     if (!doc) doc = newUntitledDocument(main);
-    const recovery::Replayed r = recovery::replayInto(doc->txtHTML()->editor().store(), f.edits);
+    const recovery::Replayed r = recovery::replayInto(doc->txtHTML()->editor().store(), f.edits, from);
     if (f.damaged || r.damaged)
         notes << name + QStringLiteral(": its journal was damaged; the text was recovered up to the damage.");
     doc->txtHTML()->setModified(true);

@@ -137,15 +137,27 @@ durable::WriteResult DocumentJournal::flush() {
         restart(path, base);
         return {};
     }
+    // After a failure the next try waits as a new edit would.
+    const auto retryLater = [this](durable::WriteResult r) {
+        oldestMs_ = nowMs();
+        edits_ = 0;
+        return r;
+    };
     if (file_.empty()) {
-        if (durable::WriteResult r = create(); !r) return r;
+        if (durable::WriteResult r = create(); !r) return retryLater(r);
     }
     // The whole text replaces the edits when it is smaller.
     const bool whole = needWhole_ || std::int64_t(buffer_.size()) > store_.ByteCount() + 64;
     const std::string wholeRecord = whole ? encodeEdit(wholeText()) : std::string();
     const std::string_view out = whole ? std::string_view(wholeRecord) : std::string_view(buffer_);
     durable::WriteResult r = writer_.appendEncoded(out);
-    if (!r) return r;
+    if (!r) {
+        // Part of it may be on disk, or a record cut short: that file can no
+        // longer take edits. The next try starts a new one with the whole text.
+        removeFile();
+        needWhole_ = true;
+        return retryLater(r);
+    }
     lastFlushBytes_ = out.size();
     buffer_.clear();
     edits_ = 0;

@@ -44,8 +44,9 @@ public:
     bool pending() const { return dirty_; }
     // A flush is due: kFlushEdits edits wait, or the oldest waits kMaxAgeMs.
     bool due(std::int64_t now) const;
-    // Writes what waits (creating the journal first); the buffer is kept when
-    // the write fails. An unmodified document needs no journal: it goes.
+    // Writes what waits (creating the journal first). When that fails nothing
+    // is lost: the next try (2 s or 200 edits later) starts a new journal
+    // with the whole text. An unmodified document needs no journal: it goes.
     durable::WriteResult flush();
     // The journal's file while one exists, else empty.
     const std::string& file() const { return file_; }
@@ -74,7 +75,7 @@ private:
     JournalWriter writer_;
     JournalLock lock_;
     std::string buffer_;        // encoded edits not yet written
-    int edits_ = 0;             // in buffer_
+    int edits_ = 0;             // since the last flush (or failed try)
     std::int64_t oldestMs_ = 0; // of the first edit in buffer_
     bool dirty_ = false;        // edited since the last flush
     bool needWhole_ = false;    // the next flush writes the whole text

@@ -177,8 +177,10 @@ JournalContents readJournal(std::string_view bytes) {
     return out;
 }
 
-bool standsAlone(const std::vector<JournalEdit>& edits) {
-    return !edits.empty() && edits.front().kind == JournalEdit::Kind::Text;
+std::size_t lastWholeText(const std::vector<JournalEdit>& edits) {
+    for (std::size_t i = edits.size(); i > 0; --i)
+        if (edits[i - 1].kind == JournalEdit::Kind::Text) return i - 1;
+    return edits.size();
 }
 
 namespace {
@@ -219,16 +221,15 @@ bool apply(qm::TParagraphStore& store, const JournalEdit& e) {
 
 }  // namespace
 
-Replayed replayInto(qm::TParagraphStore& store, const std::vector<JournalEdit>& edits) {
+Replayed replayInto(qm::TParagraphStore& store, const std::vector<JournalEdit>& edits, std::size_t from) {
     Replayed out;
     qm::TParagraphStore::EditGroup group(store);
-    for (const JournalEdit& e : edits) {
-        if (!apply(store, e)) {
+    for (std::size_t i = from; i < edits.size(); ++i) {
+        if (!apply(store, edits[i])) {
             out.damaged = true;
             break;
         }
-        out.lastChangeMs = e.timeMs;
-        ++out.applied;
+        out.lastChangeMs = edits[i].timeMs;
     }
     return out;
 }

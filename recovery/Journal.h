@@ -50,20 +50,21 @@ struct JournalContents {
 
 JournalContents readJournal(std::string_view bytes);
 
-// True when the edits carry a whole text, so they need no file to start from.
-bool standsAlone(const std::vector<JournalEdit>& edits);
+// Where the edits stand alone (need no file to start from): the index of
+// their last whole text, or edits.size() when they carry none.
+std::size_t lastWholeText(const std::vector<JournalEdit>& edits);
+inline bool standsAlone(const std::vector<JournalEdit>& edits) { return lastWholeText(edits) < edits.size(); }
 
 struct Replayed {
     std::int64_t lastChangeMs = 0;
-    std::size_t applied = 0;  // edits replayed
-    bool damaged = false;     // an edit did not fit the text: it and the rest were left out
+    bool damaged = false;  // an edit did not fit the text: it and the rest were left out
 };
 
-// Replays the edits onto the store, which holds the text they were made
-// against (the file's text as loaded, or an empty text when they stand
-// alone), through its primitive edits: the store's own edit listener sees
-// them as if they were typed, and one undo step takes them back.
-Replayed replayInto(qm::TParagraphStore& store, const std::vector<JournalEdit>& edits);
+// Replays the edits from `from` on onto the store, which holds the text they
+// were made against (the file's text as loaded; any text when they start
+// with a whole text), through its primitive edits: the store's own edit
+// listener sees them as if they were typed, and one undo step takes them back.
+Replayed replayInto(qm::TParagraphStore& store, const std::vector<JournalEdit>& edits, std::size_t from = 0);
 
 // Appends to one journal, each record synced before append() returns.
 class JournalWriter {

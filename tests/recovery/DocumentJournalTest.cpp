@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <filesystem>
 #include <functional>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -229,4 +231,27 @@ TEST(DocumentJournal, FlushesTheEditsOrTheWholeTextWhenDue) {
     ASSERT_TRUE(journal.flush());
     EXPECT_TRUE(journal.file().empty());
     EXPECT_FALSE(journal.pending());
+}
+
+// A write that fails midway leaves a journal that cannot be trusted: the
+// next flush starts a new one that still holds every edit.
+TEST(DocumentJournal, AFailedFlushLosesNothing) {
+    qmtest::TempDir dir;
+    const std::string folder = dir.file("recovery").string();
+    qm::TParagraphStore store;
+    recovery::DocumentJournal journal(store, folder);
+    store.insertText(at(1, 1), "first");
+    ASSERT_TRUE(journal.flush());
+    store.insertText(at(1, 6), " second");
+    durable::setFaultHook([](durable::Step step, const std::string&, int) { return step == durable::Step::Sync ? EIO : 0; });
+    EXPECT_FALSE(journal.flush());
+    durable::setFaultHook({});
+    EXPECT_TRUE(journal.pending());
+    ASSERT_TRUE(journal.flush());
+    std::size_t files = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder)) ++files;
+    EXPECT_EQ(files, 1u);
+    qm::TParagraphStore recovered;
+    recovery::replayInto(recovered, recovery::readJournal(durable::readFile(journal.file()).bytes).edits);
+    EXPECT_EQ(recovered.text(), "first second");
 }

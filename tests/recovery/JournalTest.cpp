@@ -116,6 +116,12 @@ TEST(Journal, HeaderKeepsTheFileItWasMadeAgainst) {
     recovery::Replayed r;
     EXPECT_EQ(replayed("", read.edits, &r), "text!");
     EXPECT_EQ(r.lastChangeMs, 40);
+    // From the last whole text on, any text will do as the start.
+    ASSERT_EQ(recovery::lastWholeText(read.edits), 3u);
+    qm::TParagraphStore other;
+    other.insertText({qm::ParaNum(1), qm::ParaPos(1)}, "unrelated\r\nlines\r\n");
+    recovery::replayInto(other, read.edits, 3);
+    EXPECT_EQ(other.text(), "text!");
 }
 
 // Cut at every length and with every byte flipped: what comes before the
