@@ -174,3 +174,18 @@ TEST(Journal, WriterAppendsToAPrivateFileAndStartsAfresh) {
     EXPECT_EQ(read.header.path, "");
     EXPECT_EQ(replayed("", read.edits), "z");
 }
+
+// The fuzzer's seed journals are whole journals in today's format.
+TEST(Journal, FuzzSeedsReadWhole) {
+    int seeds = 0;
+    for (const auto& e : std::filesystem::directory_iterator(qmtest::sourceDir() / "fuzz/corpus/journal")) {
+        SCOPED_TRACE(e.path().string());
+        const recovery::JournalContents read = recovery::readJournal(durable::readFile(e.path().string()).bytes);
+        EXPECT_TRUE(read.valid && !read.damaged && !read.edits.empty());
+        recovery::Replayed r;
+        replayed("", read.edits, &r);
+        EXPECT_FALSE(r.damaged);
+        ++seeds;
+    }
+    EXPECT_GE(seeds, 3);
+}
