@@ -2,7 +2,8 @@
 # Kills the real quillmar with kill -9 while the user types, starts it again
 # and recovers: after saving, the file holds at least the text typed before
 # the last journal flush (and nothing but a prefix of what came after).
-# Three seeds of random text and timing run in one session of Xvfb.
+# Three seeds of random text and timing run in one session of Xvfb; with the
+# first, a second instance started meanwhile must not offer the document.
 # Usage: recovery_kill.sh <quillmar binary>
 set -uo pipefail
 BIN="$1"
@@ -45,6 +46,22 @@ for seed in 11 23 37; do
   typeText "$first" $((20 + RANDOM % 30))
   # Past the two seconds after which every waiting edit is flushed.
   sleep 3
+  if [ "$seed" = 11 ]; then
+    # A second instance meanwhile: the first one's journal is locked, so it
+    # offers nothing.
+    "$BIN" >"$WORK/second.log" 2>&1 &
+    SECOND=$!
+    # Its start-up is over once its splash has come and gone (the recovery
+    # window would follow at once).
+    window '^Quillmar HTML Editor$' >/dev/null || fail "the second instance showed no splash"
+    for _ in $(seq 100); do xdotool search --onlyvisible --name '^Quillmar HTML Editor$' >/dev/null 2>&1 || break; sleep 0.1; done
+    [ "$(xdotool search --name '^Quillmar Pro HTML Editor' | wc -l)" -ge 2 ] || fail "no second instance"
+    sleep 2
+    xdotool search --name '^Recover Documents$' >/dev/null 2>&1 && fail "the second instance offered the first one's document"
+    kill -9 "$SECOND"
+    wait "$SECOND" 2>/dev/null
+    xdotool windowfocus --sync "$MAIN"
+  fi
   more="$(randomText $((2 + RANDOM % 3)))"
   typeText "$more" $((20 + RANDOM % 30))
   sleep "0.$((RANDOM % 9))"
