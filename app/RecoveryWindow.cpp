@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <algorithm>
+#include <unistd.h>
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QHeaderView>
