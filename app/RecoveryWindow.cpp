@@ -1,8 +1,6 @@
 #include "RecoveryWindow.h"
 
 #include <QComboBox>
-#include <algorithm>
-#include <unistd.h>
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -10,6 +8,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <unistd.h>
 
 #include "FileCommands.h"
 #include "ModalRunner.h"
