@@ -109,6 +109,17 @@ TfHTML::TfHTML(TmdiMain& main) : main_(main) {
     connect(diskSettle_, &QTimer::timeout, this, [this] { checkDisk(); });
     connect(watcher_, &QFileSystemWatcher::fileChanged, diskSettle_, qOverload<>(&QTimer::start));
     connect(watcher_, &QFileSystemWatcher::directoryChanged, diskSettle_, qOverload<>(&QTimer::start));
+    // Unsaved edits go to the recovery journal within about two seconds;
+    // typing itself only adds to a buffer in memory.
+    journal_ = std::make_unique<recovery::DocumentJournal>(txtHTML_->editor().store(),
+                                                           (paths::dataDir() / "recovery").string());
+    journalTick_ = new QTimer(this);
+    journalTick_->setInterval(100);
+    journal_->onPending = [this] { journalTick_->start(); };
+    connect(journalTick_, &QTimer::timeout, this, [this] {
+        if (journal_->due(recovery::nowMs())) dispatch([this] { flushJournal(); });
+        if (!journal_->pending()) journalTick_->stop();
+    });
 }
 
 TfHTML::~TfHTML() = default;
@@ -199,7 +210,10 @@ QMdiSubWindow* TfHTML::subWindow() const { return qobject_cast<QMdiSubWindow*>(p
 
 QString TfHTML::caption() const { return windowTitle(); }
 
-void TfHTML::setCaption(const QString& caption) { setWindowTitle(caption); }
+void TfHTML::setCaption(const QString& caption) {
+    setWindowTitle(caption);
+    journal_->setCaption(caption.toStdString());
+}
 
 bool TfHTML::isUntitled() const { return caption().left(17) == QLatin1String(kUntitled); }
 
@@ -276,6 +290,15 @@ void TfHTML::noteDisk(const std::string& path) {
     const QString file = QFile::decodeName(QByteArray::fromStdString(path));
     if (disk_.exists) watcher_->addPath(file);
     watcher_->addPath(QFileInfo(file).absolutePath());
+    // The text is the file's now: the journal starts again from this version.
+    journal_->restart(path, disk_);
+}
+
+bool TfHTML::flushJournal() {
+    const durable::WriteResult r = journal_->flush();
+    if (!r) main_.SetStatusText(QStringLiteral("Unsaved changes cannot be kept for recovery: ") +
+                                QString::fromStdString(r.message));
+    return bool(r);
 }
 
 void TfHTML::checkDisk() {

@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "DocumentJournal.h"
 #include "DocumentStatus.h"
 #include "FileIdentity.h"
 #include "TBag.h"
@@ -71,6 +72,10 @@ public:
     void checkDisk();
     // Brings the window to the front with the editing control focused.
     void bringToFront();
+    // The recovery journal of the unsaved changes; flushJournal writes what
+    // waits now (false, with a note in the status line, when it cannot).
+    recovery::DocumentJournal& journal() { return *journal_; }
+    bool flushJournal();
 
     // ---- Event handlers ----
     void SetProperties();
@@ -141,6 +146,8 @@ private:
     recovery::FileIdentity declined_;  // a version the user chose not to take yet
     QFileSystemWatcher* watcher_ = nullptr;
     QTimer* diskSettle_ = nullptr;
+    std::unique_ptr<recovery::DocumentJournal> journal_;
+    QTimer* journalTick_ = nullptr;  // runs while edits wait for the journal
     bool askingDisk_ = false;
     bool propertiesSet_ = false;
     bool closeApproved_ = false;

@@ -32,6 +32,7 @@
 #include "OptionsRules.h"
 #include "Paths.h"
 #include "Sound.h"
+#include "RecoveryWindow.h"
 #include "StartupRules.h"
 #include "StatusLineLabel.h"
 #include "TAboutBox.h"
@@ -761,6 +762,8 @@ void TmdiMain::GetCommandLine() {
     };
     dispatch([&] { showSplash(load); });
     load();
+    // Unsaved documents of a run that was killed, once the window is up.
+    dispatch([this] { offerRecovery(*this); });
     if (iniControl_->ReadBool("Start Options", "Tips", true) && tips_) dispatch([this] { tips_(); });
     dispatch([this] {
         const std::string stored = iniControl_->ReadString(kOptions, "Startup Directory", paths::homeDir().string());

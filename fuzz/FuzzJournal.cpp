@@ -1,5 +1,6 @@
 // The recovery journal reader on any bytes: it never reads past the input,
-// keeps only whole records, and every replay stays within the text it grows.
+// keeps only whole records, and every replay stays within the text it grows
+// (the store's invariants hold after it).
 
 #include <cstddef>
 #include <cstdint>
@@ -19,6 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const recovery::JournalContents reread = recovery::readJournal(again);
         if (reread.damaged || reread.edits.size() != read.edits.size()) std::abort();
     }
-    recovery::replay(read.edits, "base text");
+    qm::TParagraphStore store;
+    store.insertText({qm::ParaNum(1), qm::ParaPos(1)}, "base\r\ntext");
+    recovery::replayInto(store, read.edits);
+    store.check();
     return 0;
 }

@@ -79,10 +79,42 @@ std::string encodeHeader(const JournalHeader& h) {
 std::string encodeEdit(const JournalEdit& e) {
     std::string p;
     putU64(p, std::uint64_t(e.timeMs));
-    if (e.kind != JournalEdit::Kind::Text) putU64(p, e.offset);
-    if (e.kind == JournalEdit::Kind::Delete) putU64(p, e.length);
-    else putBytes(p, e.bytes);
+    switch (e.kind) {
+    case JournalEdit::Kind::Text:
+        putU64(p, e.paragraphs.size());
+        for (const std::string& para : e.paragraphs) putBytes(p, para);
+        break;
+    case JournalEdit::Kind::Replace:
+        putU64(p, e.para);
+        putU64(p, e.offset);
+        putU64(p, e.length);
+        putBytes(p, e.bytes);
+        break;
+    case JournalEdit::Kind::InsertParagraph:
+        putU64(p, e.para);
+        putBytes(p, e.bytes);
+        break;
+    case JournalEdit::Kind::RemoveParagraph:
+        putU64(p, e.para);
+        break;
+    }
     return frame(char(e.kind), p);
+}
+
+void appendReplace(std::string& out, std::int64_t timeMs, std::uint64_t para, std::uint64_t offset,
+                   std::uint64_t length, std::string_view bytes) {
+    // frame() of the payload, written in place.
+    const char kind = char(JournalEdit::Kind::Replace);
+    out += kind;
+    putU64(out, 8 * 5 + bytes.size());
+    const std::size_t payload = out.size();
+    putU64(out, std::uint64_t(timeMs));
+    putU64(out, para);
+    putU64(out, offset);
+    putU64(out, length);
+    putBytes(out, bytes);
+    const std::uint64_t check = contentHash(out.data() + payload, out.size() - payload, contentHash(&kind, 1));
+    putU64(out, check);
 }
 
 JournalContents readJournal(std::string_view bytes) {
@@ -120,9 +152,19 @@ JournalContents readJournal(std::string_view bytes) {
             e.kind = JournalEdit::Kind(kind);
             ok = c.i64(e.timeMs);
             switch (e.kind) {
-            case JournalEdit::Kind::Text: ok = ok && c.bytes(e.bytes); break;
-            case JournalEdit::Kind::Insert: ok = ok && c.u64(e.offset) && c.bytes(e.bytes); break;
-            case JournalEdit::Kind::Delete: ok = ok && c.u64(e.offset) && c.u64(e.length); break;
+            case JournalEdit::Kind::Text: {
+                std::uint64_t count = 0;
+                // Each paragraph takes at least its 8-byte length.
+                ok = ok && c.u64(count) && count <= n / 8;
+                for (std::uint64_t i = 0; ok && i < count; ++i) ok = c.bytes(e.paragraphs.emplace_back());
+                ok = ok && count > 0;
+                break;
+            }
+            case JournalEdit::Kind::Replace:
+                ok = ok && c.u64(e.para) && c.u64(e.offset) && c.u64(e.length) && c.bytes(e.bytes);
+                break;
+            case JournalEdit::Kind::InsertParagraph: ok = ok && c.u64(e.para) && c.bytes(e.bytes); break;
+            case JournalEdit::Kind::RemoveParagraph: ok = ok && c.u64(e.para); break;
             default: ok = false;
             }
             if (!ok || !c.atEnd()) break;
@@ -135,30 +177,59 @@ JournalContents readJournal(std::string_view bytes) {
     return out;
 }
 
-Replayed replay(const std::vector<JournalEdit>& edits, std::string base) {
+std::size_t lastWholeText(const std::vector<JournalEdit>& edits) {
+    for (std::size_t i = edits.size(); i > 0; --i)
+        if (edits[i - 1].kind == JournalEdit::Kind::Text) return i - 1;
+    return edits.size();
+}
+
+namespace {
+
+// One edit onto the store; false when it does not fit the text there.
+bool apply(qm::TParagraphStore& store, const JournalEdit& e) {
+    using qm::ParaNum;
+    using qm::ParaPos;
+    const std::uint64_t count = std::uint64_t(store.ParagraphCount());
+    switch (e.kind) {
+    case JournalEdit::Kind::Text: {
+        const ParaNum last(store.ParagraphCount());
+        if (store.deleteRange({ParaNum(1), ParaPos(1)}, {last, ParaPos(store.paragraphLength(last) + 1)}) != 0)
+            return false;
+        if (store.replaceBytes(ParaNum(1), ParaPos(1), 0, e.paragraphs.front()) != 0) return false;
+        for (std::size_t i = 1; i < e.paragraphs.size(); ++i)
+            if (store.insertParagraphAfter(ParaNum(std::int32_t(i)), e.paragraphs[i]) != 0) return false;
+        return true;
+    }
+    case JournalEdit::Kind::Replace: {
+        if (e.para < 1 || e.para > count) return false;
+        const std::uint64_t len = std::uint64_t(store.paragraphLength(ParaNum(std::int32_t(e.para))));
+        if (e.offset > len || e.length > len - e.offset || e.bytes.size() > std::size_t(qm::TParagraphStore::kMaxParaLength))
+            return false;
+        return store.replaceBytes(ParaNum(std::int32_t(e.para)), ParaPos(std::int32_t(e.offset) + 1),
+                                  std::int32_t(e.length), e.bytes) == 0;
+    }
+    case JournalEdit::Kind::InsertParagraph:
+        if (e.para < 1 || e.para > count + 1) return false;
+        if (e.para == count + 1) return store.insertParagraphAfter(ParaNum(std::int32_t(count)), e.bytes) == 0;
+        return store.insertParagraphBefore(ParaNum(std::int32_t(e.para)), e.bytes) == 0;
+    case JournalEdit::Kind::RemoveParagraph:
+        if (e.para < 1 || e.para > count || count < 2) return false;
+        return store.deleteParagraph(ParaNum(std::int32_t(e.para))) == 0;
+    }
+    return false;
+}
+
+}  // namespace
+
+Replayed replayInto(qm::TParagraphStore& store, const std::vector<JournalEdit>& edits, std::size_t from) {
     Replayed out;
-    out.text = std::move(base);
-    for (const JournalEdit& e : edits) {
-        switch (e.kind) {
-        case JournalEdit::Kind::Text:
-            out.text = e.bytes;
-            break;
-        case JournalEdit::Kind::Insert:
-            if (e.offset > out.text.size()) {
-                out.damaged = true;
-                return out;
-            }
-            out.text.insert(std::size_t(e.offset), e.bytes);
-            break;
-        case JournalEdit::Kind::Delete:
-            if (e.offset > out.text.size() || e.length > out.text.size() - e.offset) {
-                out.damaged = true;
-                return out;
-            }
-            out.text.erase(std::size_t(e.offset), std::size_t(e.length));
+    qm::TParagraphStore::EditGroup group(store);
+    for (std::size_t i = from; i < edits.size(); ++i) {
+        if (!apply(store, edits[i])) {
+            out.damaged = true;
             break;
         }
-        out.lastChangeMs = e.timeMs;
+        out.lastChangeMs = edits[i].timeMs;
     }
     return out;
 }

@@ -12,6 +12,7 @@
 
 #include "DurableFile.h"
 #include "FileIdentity.h"
+#include "TParagraphStore.h"
 
 namespace recovery {
 
@@ -21,18 +22,24 @@ struct JournalHeader {
     FileIdentity base;      // the file the edits apply to
 };
 
+// One raw edit of the store (see qm::EditListener), or the whole text.
 struct JournalEdit {
-    enum class Kind : char { Text = 'T', Insert = 'I', Delete = 'D' };
+    enum class Kind : char { Text = 'T', Replace = 'R', InsertParagraph = 'P', RemoveParagraph = 'X' };
     Kind kind = Kind::Text;
-    std::int64_t timeMs = 0;  // when it was made, milliseconds since the epoch
-    std::uint64_t offset = 0; // Insert, Delete: byte offset in the text
-    std::uint64_t length = 0; // Delete: bytes removed
-    std::string bytes;        // Text: the whole text; Insert: the bytes inserted
+    std::int64_t timeMs = 0;   // when it was made, milliseconds since the epoch
+    std::uint64_t para = 0;    // Replace, RemoveParagraph: the paragraph; InsertParagraph: the one it goes before
+    std::uint64_t offset = 0;  // Replace: byte offset in the paragraph (0-based)
+    std::uint64_t length = 0;  // Replace: bytes given up
+    std::string bytes;         // Replace: the bytes put in; InsertParagraph: the paragraph
+    std::vector<std::string> paragraphs;  // Text: the whole text
 };
 
 // The bytes of a new journal (its header) and of one edit record.
 std::string encodeHeader(const JournalHeader& header);
 std::string encodeEdit(const JournalEdit& edit);
+// The same bytes as encodeEdit of a Replace, without building one (typing).
+void appendReplace(std::string& out, std::int64_t timeMs, std::uint64_t para, std::uint64_t offset,
+                   std::uint64_t length, std::string_view bytes);
 
 struct JournalContents {
     bool valid = false;    // the header was read
@@ -43,15 +50,21 @@ struct JournalContents {
 
 JournalContents readJournal(std::string_view bytes);
 
+// Where the edits stand alone (need no file to start from): the index of
+// their last whole text, or edits.size() when they carry none.
+std::size_t lastWholeText(const std::vector<JournalEdit>& edits);
+inline bool standsAlone(const std::vector<JournalEdit>& edits) { return lastWholeText(edits) < edits.size(); }
+
 struct Replayed {
-    std::string text;
     std::int64_t lastChangeMs = 0;
     bool damaged = false;  // an edit did not fit the text: it and the rest were left out
 };
 
-// The text after the edits, starting from base (the file's text the journal
-// was made against; unused once a Text record comes).
-Replayed replay(const std::vector<JournalEdit>& edits, std::string base);
+// Replays the edits from `from` on onto the store, which holds the text they
+// were made against (the file's text as loaded; any text when they start
+// with a whole text), through its primitive edits: the store's own edit
+// listener sees them as if they were typed, and one undo step takes them back.
+Replayed replayInto(qm::TParagraphStore& store, const std::vector<JournalEdit>& edits, std::size_t from = 0);
 
 // Appends to one journal, each record synced before append() returns.
 class JournalWriter {
@@ -59,6 +72,8 @@ public:
     // Starts a new journal in file (0600), replacing any older one.
     durable::WriteResult open(const std::string& file, const JournalHeader& header);
     durable::WriteResult append(const JournalEdit& edit) { return out_.append(encodeEdit(edit)); }
+    // Records already encoded (encodeEdit, appendReplace), in one write.
+    durable::WriteResult appendEncoded(std::string_view records) { return out_.append(records); }
     void close() { out_.close(); }
 
 private:

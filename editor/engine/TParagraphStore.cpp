@@ -174,6 +174,7 @@ void TParagraphStore::wrapParagraph(std::string_view text, std::vector<std::uint
 }
 
 void TParagraphStore::rawReplace(ParaNum n, std::int32_t offset, std::int32_t eraseCount, std::string_view bytes) {
+    if (editListener_) editListener_->bytesReplaced(n, offset, eraseCount, bytes);
     const Located at = locate(n);
     Block& blk = blocks_[at.block];
     const LineNum first = firstLineOf(n);
@@ -237,6 +238,7 @@ void TParagraphStore::rawReplace(ParaNum n, std::int32_t offset, std::int32_t er
 }
 
 void TParagraphStore::rawInsertParagraph(ParaNum before, std::string_view text) {
+    if (editListener_) editListener_->paragraphInserted(before, text);
     std::size_t b;
     std::int32_t idx;
     if (before.value > paraCount_) {
@@ -261,6 +263,7 @@ void TParagraphStore::rawInsertParagraph(ParaNum before, std::string_view text) 
 
 std::string TParagraphStore::rawRemoveParagraph(ParaNum n) {
     assert(paraCount_ > 1);
+    if (editListener_) editListener_->paragraphRemoved(n);
     const Located at = locate(n);
     Block& blk = blocks_[at.block];
     const LineNum first = firstLineOf(n);
@@ -308,6 +311,7 @@ void TParagraphStore::resetText() {
     undo_ = std::make_unique<TEditUndoBuffer>(undoSize_);
     modified_ = false;
     lfLineEnds_ = false;
+    if (editListener_) editListener_->textReset();
     noteChanged(LineNum(1), LineNum(kToEndOfText));
 }
 

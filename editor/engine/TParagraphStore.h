@@ -50,6 +50,22 @@ public:
     virtual void linesChanged(LineNum first, LineNum last) = 0;
 };
 
+// Told of every change to the text at the level of the store's raw edits,
+// so that typing, undo, redo, replacing and pasting all arrive the same way:
+// replay the calls in order onto the same text and the texts are equal.
+// Called before the observer; must not edit the store.
+class EditListener {
+public:
+    virtual ~EditListener() = default;
+    // In paragraph n, `erased` bytes at byte offset `offset` (0-based) gave way to bytes.
+    virtual void bytesReplaced(ParaNum n, std::int32_t offset, std::int32_t erased, std::string_view bytes) = 0;
+    // A paragraph went in before n (n == count + 1: at the end).
+    virtual void paragraphInserted(ParaNum before, std::string_view text) = 0;
+    virtual void paragraphRemoved(ParaNum n) = 0;
+    // Cleared or (about to be) loaded: the whole text is new.
+    virtual void textReset() = 0;
+};
+
 // What a load or save did. Loading and saving never show anything: the
 // caller decides how to tell the user.
 struct FileResult {
@@ -83,6 +99,7 @@ public:
     TParagraphStore& operator=(const TParagraphStore&) = delete;
 
     void setObserver(TextObserver* observer) { observer_ = observer; }  // not owned
+    void setEditListener(EditListener* listener) { editListener_ = listener; }  // not owned
 
     // ---- Limits and settings (out-of-range values are ignored) ----
     std::int32_t ParaLengthLimit() const { return paraLengthLimit_; }
@@ -312,6 +329,7 @@ private:
     int notifyDepth_ = 0;
     bool pendingChange_ = false;
     TextObserver* observer_ = nullptr;
+    EditListener* editListener_ = nullptr;
 
     std::string fileName_;
     bool isOpen_ = false;
