@@ -16,6 +16,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 using durable::Step;
@@ -220,6 +221,142 @@ TEST(DurableFile, FullDiskInPlaceSaveKeepsTheOldFileAndNamesTheCopy) {
         } else {
             EXPECT_TRUE(r.heldIn.empty());
         }
+    }
+}
+
+// A batch: no target changes before commit(); then each file is new unless
+// its own step failed, and no temporary is left behind either way.
+TEST(DurableBatch, TargetsChangeAtCommitAndEachFailureStaysWithItsFile) {
+    struct Case {
+        const char* name;
+        const char* failFile;  // null: no fault; empty: every file
+        Step failAt;
+        bool commit;
+        std::string expect;  // the three files afterwards, o = old, n = new
+        std::vector<int> errors;  // commit()'s results
+    };
+    const Case cases[] = {
+        {"all written", nullptr, Step::Write, true, "nnn", {0, 0, 0}},
+        {"b cannot be written", "b.txt", Step::Write, true, "non", {0, 0}},
+        {"the shared sync fails", "", Step::Sync, true, "ooo", {EIO, EIO, EIO}},
+        {"b cannot be renamed", "b.txt", Step::Rename, true, "non", {0, EIO, 0}},
+        {"never committed", nullptr, Step::Write, false, "ooo", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        qmtest::TempDir dir;
+        std::vector<std::string> files;
+        for (const char* n : {"a.txt", "b.txt", "c.txt"}) {
+            files.push_back(dir.file(n).string());
+            qmtest::writeFile(files.back(), "old");
+        }
+        qmtest::writeFile(dir.file(".a.txt.qmsave-0123456789ab"), "stale");  // a killed save of a.txt
+        qmtest::writeFile(dir.file(".x.txt.qmsave-0123456789ab"), "stale");  // of another file: kept
+        auto fails = [&](Step step, const std::string& f) {
+            return c.failFile && step == c.failAt && f.find(c.failFile) != std::string::npos;
+        };
+        HookGuard hook([&](Step step, const std::string& f, int) { return fails(step, f) ? EIO : 0; });
+        std::vector<int> errors;
+        {
+            durable::Batch batch;
+            durable::WriteOptions options;
+            options.batch = &batch;
+            options.backupPath = dir.file("a.bak").string();
+            for (const std::string& f : files) {
+                const bool staged = bool(durable::writeFile(f, std::string_view("new"), options));
+                EXPECT_EQ(staged, !fails(Step::Write, f)) << f;
+                options.backupPath.clear();
+            }
+            EXPECT_TRUE(batch.holds(files[0]));
+            for (const std::string& f : files) EXPECT_EQ(qmtest::readFile(f), "old");
+            if (c.commit)
+                for (const durable::WriteResult& r : batch.commit()) errors.push_back(r.error);
+            EXPECT_FALSE(c.commit && batch.holds(files[0]));
+        }
+        EXPECT_EQ(errors, c.errors);
+        std::string got;
+        for (const std::string& f : files) got += qmtest::readFile(f) == "new" ? 'n' : 'o';
+        EXPECT_EQ(got, c.expect);
+        std::set<std::string> names = {"a.txt", "b.txt", "c.txt", ".x.txt.qmsave-0123456789ab"};
+        if (c.expect[0] == 'n') {
+            names.insert("a.bak");
+            EXPECT_EQ(qmtest::readFile(dir.file("a.bak")), "old");
+        }
+        EXPECT_EQ(namesIn(dir.path()), names);
+    }
+}
+
+// The same file under another name is held by the batch; a file with several
+// hard links cannot be renamed over and is written at once, in place.
+TEST(DurableBatch, KnowsItsFilesHoweverNamedAndWritesHardLinkedOnesAtOnce) {
+    qmtest::TempDir dir;
+    const fs::path a = dir.file("a.txt"), linked = dir.file("linked.txt");
+    qmtest::writeFile(a, "old");
+    qmtest::writeFile(linked, "old");
+    fs::create_symlink(a, dir.file("alias.txt"));
+    fs::create_hard_link(linked, dir.file("second-name.txt"));
+    durable::Batch batch;
+    durable::WriteOptions options;
+    options.batch = &batch;
+    ASSERT_TRUE(durable::writeFile(a.string(), std::string_view("new"), options));
+    ASSERT_TRUE(durable::writeFile(linked.string(), std::string_view("new"), options));
+    EXPECT_TRUE(batch.holds(dir.file("alias.txt").string()));
+    EXPECT_FALSE(batch.holds(linked.string()));
+    EXPECT_EQ(qmtest::readFile(dir.file("second-name.txt")), "new");
+    EXPECT_EQ(qmtest::readFile(a), "old");
+    const std::vector<durable::WriteResult> out = batch.commit();
+    ASSERT_EQ(out.size(), 2u);
+    EXPECT_TRUE(out[0] && out[1]);
+    EXPECT_EQ(qmtest::readFile(a), "new");
+    EXPECT_TRUE(fs::is_symlink(dir.file("alias.txt")));
+}
+
+// kill -9 during a commit: every file holds its old or its new text whole,
+// and the next save of each removes what the batch left.
+TEST(DurableBatch, KilledCommitLeavesEachFileOldOrNew) {
+    struct Case {
+        const char* name;
+        Step step;
+        int nth;
+        std::string expect;
+    };
+    const Case cases[] = {{"before the shared sync", Step::Sync, 1, "ooo"},
+                          {"before the second rename", Step::Rename, 2, "noo"}};
+    const std::string oldText = bigText('o'), newText = bigText('n');
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        qmtest::TempDir dir;
+        std::vector<std::string> files;
+        for (const char* n : {"a.txt", "b.txt", "c.txt"}) {
+            files.push_back(dir.file(n).string());
+            qmtest::writeFile(files.back(), oldText);
+        }
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            int seen = 0;
+            durable::setFaultHook([&](Step step, const std::string&, int) {
+                if (step == c.step && ++seen == c.nth) ::raise(SIGKILL);
+                return 0;
+            });
+            durable::Batch batch;
+            durable::WriteOptions options;
+            options.batch = &batch;
+            for (const std::string& f : files) durable::writeFile(f, std::string_view(newText), options);
+            batch.commit();
+            ::_exit(0);
+        }
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+        std::string got;
+        for (const std::string& f : files) {
+            const std::string text = qmtest::readFile(f);
+            EXPECT_TRUE(text == oldText || text == newText);
+            got += text == newText ? 'n' : 'o';
+        }
+        EXPECT_EQ(got, c.expect);
+        for (const std::string& f : files) ASSERT_TRUE(durable::writeFile(f, std::string_view("last")));
+        EXPECT_EQ(namesIn(dir.path()), (std::set<std::string>{"a.txt", "b.txt", "c.txt"}));
     }
 }
 
