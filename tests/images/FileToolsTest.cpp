@@ -84,6 +84,29 @@ TEST_F(FileToolsTest, ReplaceWritesChangedFilesWithBackupsAndRefusesOpenModified
     EXPECT_EQ(out[3].problem, "open with unsaved changes");
 }
 
+// A file listed twice is replaced once: the second time sees the first
+// time's result, and its backup keeps the text from before the run.
+TEST_F(FileToolsTest, ReplaceCountsWithAndWithoutBackupsAndAFileListedTwice) {
+    for (const bool backup : {true, false}) {
+        SCOPED_TRACE(backup ? "backups" : "no backups");
+        const std::string a = file("a.htm", "x x\n"), b = file("b.htm", "x\r\n"), c = file("c.htm", "none\n");
+        fs::remove(dir_ / "a.bak");
+        fs::remove(dir_ / "b.bak");
+        filetools::Options o;
+        o.backup = backup;
+        const auto out = filetools::replaceInFiles({a, b, c, a}, "x", "y", o);
+        EXPECT_EQ(counts(out), (std::vector<int>{2, 1, 0, 0}));
+        EXPECT_EQ(read(a), "y y\n");
+        EXPECT_EQ(read(b), "y\r\n");
+        EXPECT_EQ(fs::exists(dir_ / "a.bak"), backup);
+        if (backup) {
+            EXPECT_EQ(read(dir_ / "a.bak"), "x x\n");
+            EXPECT_EQ(read(dir_ / "b.bak"), "x\r\n");
+        }
+        EXPECT_FALSE(fs::exists(dir_ / "c.bak"));
+    }
+}
+
 TEST_F(FileToolsTest, AFailedWriteInTheMiddleLeavesEachFileOldOrNewAndSaysWhichWereDone) {
     const std::string a = file("a.htm", "x\n"), b = file("b.htm", "x\n"), c = file("c.htm", "x\n");
     durable::setFaultHook([&](durable::Step step, const std::string& f, int) {
