@@ -5,6 +5,7 @@
 #include "TextSearch.h"
 
 #include <algorithm>
+#include <cerrno>
 
 namespace filetools {
 
@@ -14,6 +15,8 @@ namespace {
 // after a crash at most this many temporaries wait for the next save of their
 // file to remove them.
 constexpr std::size_t kBatchFiles = 256;
+
+constexpr const char* kOpenModified = "open with unsaved changes";
 
 unsigned searchFlags(const Options& o) {
     return qm::soWholeText | (o.matchCase ? qm::soMatchCase : 0u) | (o.wholeWords ? qm::soWholeWords : 0u);
@@ -60,18 +63,21 @@ std::vector<FileOutcome> replaceInFiles(const std::vector<std::string>& paths, c
     std::vector<FileOutcome> out;
     durable::Batch batch;
     std::vector<std::pair<std::size_t, int>> staged;  // outcome and count of each file in the batch
+    auto openModified = [&](const std::string& path) { return options.isOpenModified && options.isOpenModified(path); };
     auto commit = [&] {
-        const std::vector<durable::WriteResult> written = batch.commit();
+        // Asked again: the user may have begun editing one while the batch grew.
+        const std::vector<durable::WriteResult> written =
+            batch.commit([&](std::size_t i) { return !openModified(out[staged[i].first].path); });
         for (std::size_t i = 0; i < written.size(); ++i) {
             FileOutcome& o = out[staged[i].first];
             if (written[i]) o.count = staged[i].second;
-            else o.problem = written[i].message;
+            else o.problem = written[i].error == ECANCELED ? kOpenModified : written[i].message;
         }
         staged.clear();
     };
     eachFile(paths, options, out, [&](qm::TextEditor& editor, FileOutcome& o) {
-        if (options.isOpenModified && options.isOpenModified(o.path)) {
-            o.problem = "open with unsaved changes";
+        if (openModified(o.path)) {
+            o.problem = kOpenModified;
             return;
         }
         if (batch.holds(o.path)) {  // listed twice: work on the text the first time left

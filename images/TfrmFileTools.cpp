@@ -170,12 +170,13 @@ void TfrmFileTools::btnReplaceClick() {
     o.progress = [&](std::size_t done) { return progress.step(done); };
     const auto out = filetools::replaceInFiles(pathsOf(list), pattern->toStdString(), replacement->toStdString(), o);
     int total = 0, changed = 0;
-    QStringList problems;
+    QStringList problems, reloaded;
     for (std::size_t r = 0; r < out.size(); ++r) {
         grdFiles->item(int(r), 1)->setText(out[r].count < 0 ? QStringLiteral("-") : QString::number(out[r].count));
         if (out[r].count > 0) {
             total += out[r].count;
             ++changed;
+            if (reload_ && reload_(out[r].path)) reloaded << list[int(r)];
         }
         if (!out[r].problem.empty())
             problems << list[int(r)] + QStringLiteral(": ") + QString::fromStdString(out[r].problem);
@@ -183,7 +184,12 @@ void TfrmFileTools::btnReplaceClick() {
     QString report = QStringLiteral("%1 replacements in %2 of %3 files.").arg(total).arg(changed).arg(list.size());
     if (!problems.isEmpty()) report += QStringLiteral("\n\nNot changed:\n") + problems.join(QLatin1Char('\n'));
     ask.message(kCaption, report, problems.isEmpty() ? Prompter::Icon::Information : Prompter::Icon::Warning);
-    setStatus(QStringLiteral("Ready ..."));
+    if (reloaded.isEmpty()) setStatus(QStringLiteral("Ready ..."));
+    else if (reloaded.size() == 1)
+        setStatus(reloaded[0] + QStringLiteral(" was changed by Replace in Files and has been reloaded."));
+    else
+        setStatus(QStringLiteral("%1 open documents were changed by Replace in Files and have been reloaded.")
+                      .arg(reloaded.size()));
 }
 
 void TfrmFileTools::showEvent(QShowEvent* e) {

@@ -509,7 +509,7 @@ WriteResult Batch::add(const std::string& path, const Producer& produce, const W
     return {};
 }
 
-std::vector<WriteResult> Batch::commit() {
+std::vector<WriteResult> Batch::commit(const std::function<bool(std::size_t)>& keep) {
     std::vector<int> deviceErr;
     for (const auto& [dev, fd] : state_->devices) {
         int err = fault(Step::Sync, {}, fd);
@@ -521,6 +521,11 @@ std::vector<WriteResult> Batch::commit() {
     for (Entry& e : state_->entries) {
         if (e.done) {
             out.push_back(std::move(e.result));
+            continue;
+        }
+        if (keep && !keep(out.size())) {
+            ::unlink(e.target.tmp.c_str());
+            out.push_back({ECANCELED, false, e.target.path + " was not written.", {}});
             continue;
         }
         const int err = deviceErr[e.device];

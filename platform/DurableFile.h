@@ -122,7 +122,9 @@ public:
     bool holds(const std::string& path) const;
     bool empty() const;
     // The outcome of every successful add() since the last commit, in order.
-    std::vector<WriteResult> commit();
+    // A file for which keep(i) (i counts those add() calls) is false is left
+    // as it was: ECANCELED, "<path> was not written."
+    std::vector<WriteResult> commit(const std::function<bool(std::size_t)>& keep = {});
 
 private:
     struct Entry;

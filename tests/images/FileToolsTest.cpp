@@ -71,11 +71,16 @@ TEST_F(FileToolsTest, ReplaceWritesChangedFilesWithBackupsAndRefusesOpenModified
     const std::string b = file("b.htm", "nothing\n");
     const std::string c = file("c.htm", "old\n");
     const std::string d = file("d.htm", "old\r\n");
+    const std::string e = file("e.htm", "old\r\n");  // its window gets an edit while the run goes on
+    int asked = 0;
     filetools::Options o;
     o.backup = true;
-    o.isOpenModified = [&](const std::string& p) { return p == d; };
-    const auto out = filetools::replaceInFiles({a, b, c, d}, "old", "new", o);
-    EXPECT_EQ(counts(out), (std::vector<int>{2, 0, 1, -1}));
+    o.isOpenModified = [&](const std::string& p) { return p == d || (p == e && ++asked > 1); };
+    const auto out = filetools::replaceInFiles({a, b, c, d, e}, "old", "new", o);
+    EXPECT_EQ(counts(out), (std::vector<int>{2, 0, 1, -1, -1}));
+    EXPECT_EQ(read(e), "old\r\n");
+    EXPECT_EQ(out[4].problem, "open with unsaved changes");
+    EXPECT_FALSE(fs::exists(dir_ / "e.bak"));
     EXPECT_EQ(read(a), "new and new\r\n");
     EXPECT_EQ(read(dir_ / "a.bak"), "old and old\r\n");
     EXPECT_EQ(read(c), "new\n");  // an LF file stays LF

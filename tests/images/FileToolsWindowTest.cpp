@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "ImageCommands.h"
 #include "TagTestSupport.h"
@@ -82,9 +83,13 @@ TEST_F(FileToolsWindowTest, SearchAndReplaceFillTheResultsAndRefuseAnOpenChanged
     EXPECT_EQ(results(t), (QStringList{"2", "0", "1"}));
 
     // c.htm is open with a change not yet saved: its window keeps the edit.
+    // a.htm is open unchanged, through a link to its folder: it shows the new text.
     TfHTML* open = OpenDocument(*main, c);
     ASSERT_TRUE(open);
     open->txtHTML()->InsertText("x");
+    ASSERT_TRUE(QFile::link(dir.path(), dir.filePath("link")));
+    TfHTML* shown = OpenDocument(*main, dir.filePath("link/a.htm"));
+    ASSERT_TRUE(shown);
     prompter->answerInput("old");
     prompter->answerInput("new");
     prompter->answerConfirm(Prompter::Yes);
@@ -95,6 +100,14 @@ TEST_F(FileToolsWindowTest, SearchAndReplaceFillTheResultsAndRefuseAnOpenChanged
     EXPECT_EQ(read(c), "old\r\n");
     EXPECT_TRUE(prompter->lastText().startsWith("2 replacements in 1 of 3 files.")) << prompter->lastText().toStdString();
     EXPECT_TRUE(prompter->lastText().contains(c + ": open with unsaved changes"));
+    EXPECT_EQ(textOf(*shown->txtHTML()), "new new\n");
+    EXPECT_FALSE(shown->txtHTML()->Modified());
+    const std::string reloaded = (a + " was changed by Replace in Files and has been reloaded.").toStdString();
+    EXPECT_EQ(status().toStdString(), reloaded);
+    // The windows' own watch on their files then finds nothing to ask or reload.
+    QTest::qWait(400);
+    EXPECT_EQ(status().toStdString(), reloaded);
+    EXPECT_EQ(textOf(*open->txtHTML()), "xold\n");
     EXPECT_TRUE(prompter->errors().isEmpty()) << prompter->errors().join('\n').toStdString();
 
     // Saying No changes nothing.
