@@ -132,6 +132,7 @@ TEST_F(FileToolsTest, CancelLeavesTheRestAlone) {
     const auto out = filetools::replaceInFiles({a, b}, "x", "y", o);
     EXPECT_EQ(counts(out), (std::vector<int>{1, -1}));
     EXPECT_TRUE(out[1].problem.empty());
+    EXPECT_EQ(read(a), "y\n");  // what was done before the cancel is written
     EXPECT_EQ(read(b), "x\n");
 }
 

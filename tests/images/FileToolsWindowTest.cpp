@@ -6,10 +6,12 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "ImageCommands.h"
 #include "TagTestSupport.h"
@@ -116,6 +118,28 @@ TEST_F(FileToolsWindowTest, SearchAndReplaceFillTheResultsAndRefuseAnOpenChanged
     prompter->answerConfirm(Prompter::No);
     t.btnReplace->click();
     EXPECT_EQ(read(a), "new new\r\n");
+}
+
+// Cancel in the progress window during a run: the files done are written
+// and counted, the rest are untouched and show "-".
+TEST_F(FileToolsWindowTest, CancelDuringReplaceKeepsWhatWasDone) {
+    const QString a = file("a.htm", "x\n"), b = file("b.htm", "x\n"), c = file("c.htm", "x\n");
+    TfrmFileTools& t = tools();
+    prompter->answerOpen({a, b, c});
+    t.btnSelect->click();
+    prompter->answerInput("x");
+    prompter->answerInput("y");
+    prompter->answerConfirm(Prompter::Yes);
+    // Runs at the first look at events, after the first file.
+    QTimer::singleShot(0, &t, [&t] {
+        if (auto* progress = t.findChild<QProgressDialog*>()) progress->cancel();
+    });
+    t.btnReplace->click();
+    EXPECT_EQ(results(t), (QStringList{"1", "-", "-"}));
+    EXPECT_EQ(read(a), "y\n");
+    EXPECT_EQ(read(b), "x\n");
+    EXPECT_EQ(read(c), "x\n");
+    EXPECT_TRUE(prompter->lastText().startsWith("1 replacements in 1 of 3 files.")) << prompter->lastText().toStdString();
 }
 
 }  // namespace
