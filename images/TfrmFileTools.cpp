@@ -62,6 +62,7 @@ TfrmFileTools::TfrmFileTools(QWidget* parent) : QDialog(parent), Prefs("quilopt.
     grdFiles->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdFiles->setSelectionMode(QAbstractItemView::SingleSelection);
     grdFiles->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdFiles->setTabKeyNavigation(false);  // Tab leaves the list for the buttons
     grdFiles->setMinimumWidth(285 + 64 + 24);
 
     auto button = [this](const QString& text, const char* name) {
@@ -184,12 +185,10 @@ void TfrmFileTools::btnReplaceClick() {
     QString report = QStringLiteral("%1 replacements in %2 of %3 files.").arg(total).arg(changed).arg(list.size());
     if (!problems.isEmpty()) report += QStringLiteral("\n\nNot changed:\n") + problems.join(QLatin1Char('\n'));
     ask.message(kCaption, report, problems.isEmpty() ? Prompter::Icon::Information : Prompter::Icon::Warning);
+    // What happened first: the status panel shows the start of a long text.
     if (reloaded.isEmpty()) setStatus(QStringLiteral("Ready ..."));
-    else if (reloaded.size() == 1)
-        setStatus(reloaded[0] + QStringLiteral(" was changed by Replace in Files and has been reloaded."));
-    else
-        setStatus(QStringLiteral("%1 open documents were changed by Replace in Files and have been reloaded.")
-                      .arg(reloaded.size()));
+    else if (reloaded.size() == 1) setStatus(QStringLiteral("Reloaded after Replace in Files: ") + reloaded[0]);
+    else setStatus(QStringLiteral("Reloaded after Replace in Files: %1 open documents").arg(reloaded.size()));
 }
 
 void TfrmFileTools::showEvent(QShowEvent* e) {

@@ -104,7 +104,7 @@ TEST_F(FileToolsWindowTest, SearchAndReplaceFillTheResultsAndRefuseAnOpenChanged
     EXPECT_TRUE(prompter->lastText().contains(c + ": open with unsaved changes"));
     EXPECT_EQ(textOf(*shown->txtHTML()), "new new\n");
     EXPECT_FALSE(shown->txtHTML()->Modified());
-    const std::string reloaded = (a + " was changed by Replace in Files and has been reloaded.").toStdString();
+    const std::string reloaded = ("Reloaded after Replace in Files: " + a).toStdString();
     EXPECT_EQ(status().toStdString(), reloaded);
     // The windows' own watch on their files then finds nothing to ask or reload.
     QTest::qWait(400);
