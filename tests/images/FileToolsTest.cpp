@@ -81,6 +81,8 @@ TEST_F(FileToolsTest, ReplaceWritesChangedFilesWithBackupsAndRefusesOpenModified
     EXPECT_EQ(read(e), "old\r\n");
     EXPECT_EQ(out[4].problem, "open with unsaved changes");
     EXPECT_FALSE(fs::exists(dir_ / "e.bak"));
+    for (const auto& entry : fs::directory_iterator(dir_))  // no temporary file left
+        EXPECT_EQ(entry.path().filename().string().find(".qmsave-"), std::string::npos) << entry.path();
     EXPECT_EQ(read(a), "new and new\r\n");
     EXPECT_EQ(read(dir_ / "a.bak"), "old and old\r\n");
     EXPECT_EQ(read(c), "new\n");  // an LF file stays LF

@@ -38,6 +38,12 @@ protected:
         QFile f(p);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     }
+    // The three answers Replace in Files asks for.
+    void answerReplace(const QString& pattern, const QString& replacement, Prompter::Button confirm) {
+        prompter->answerInput(pattern);
+        prompter->answerInput(replacement);
+        prompter->answerConfirm(confirm);
+    }
     static QStringList results(const TfrmFileTools& t) {
         QStringList out;
         for (int r = 0; r < t.grdFiles->rowCount(); ++r) out << t.grdFiles->item(r, 1)->text();
@@ -92,9 +98,7 @@ TEST_F(FileToolsWindowTest, SearchAndReplaceFillTheResultsAndRefuseAnOpenChanged
     ASSERT_TRUE(QFile::link(dir.path(), dir.filePath("link")));
     TfHTML* shown = OpenDocument(*main, dir.filePath("link/a.htm"));
     ASSERT_TRUE(shown);
-    prompter->answerInput("old");
-    prompter->answerInput("new");
-    prompter->answerConfirm(Prompter::Yes);
+    answerReplace("old", "new", Prompter::Yes);
     t.btnReplace->click();
     EXPECT_EQ(results(t), (QStringList{"2", "0", "-"}));
     EXPECT_EQ(read(a), "new new\r\n");
@@ -113,9 +117,7 @@ TEST_F(FileToolsWindowTest, SearchAndReplaceFillTheResultsAndRefuseAnOpenChanged
     EXPECT_TRUE(prompter->errors().isEmpty()) << prompter->errors().join('\n').toStdString();
 
     // Saying No changes nothing.
-    prompter->answerInput("new");
-    prompter->answerInput("old");
-    prompter->answerConfirm(Prompter::No);
+    answerReplace("new", "old", Prompter::No);
     t.btnReplace->click();
     EXPECT_EQ(read(a), "new new\r\n");
 }
@@ -127,9 +129,7 @@ TEST_F(FileToolsWindowTest, CancelDuringReplaceKeepsWhatWasDone) {
     TfrmFileTools& t = tools();
     prompter->answerOpen({a, b, c});
     t.btnSelect->click();
-    prompter->answerInput("x");
-    prompter->answerInput("y");
-    prompter->answerConfirm(Prompter::Yes);
+    answerReplace("x", "y", Prompter::Yes);
     // Runs at the first look at events, after the first file.
     QTimer::singleShot(0, &t, [&t] {
         if (auto* progress = t.findChild<QProgressDialog*>()) progress->cancel();

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <functional>
 #include <set>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -47,6 +48,41 @@ unsigned modeOf(const fs::path& p) {
 
 // A text of several write chunks, so a kill can land between them.
 std::string bigText(char c) { return std::string(200000, c) + "\n"; }
+
+// Runs work in a child process that is killed (SIGKILL) the nth time a write
+// reaches step; true when it was.
+bool killedAt(Step step, int nth, const std::function<void()>& work) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        int seen = 0;
+        durable::setFaultHook([&](Step s, const std::string&, int) {
+            if (s == step && ++seen == nth) ::raise(SIGKILL);
+            return 0;
+        });
+        work();
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+}
+
+// a.txt, b.txt and c.txt in dir, each holding text.
+std::vector<std::string> threeFiles(const qmtest::TempDir& dir, const std::string& text) {
+    std::vector<std::string> files;
+    for (const char* n : {"a.txt", "b.txt", "c.txt"}) {
+        files.push_back(dir.file(n).string());
+        qmtest::writeFile(files.back(), text);
+    }
+    return files;
+}
+
+// One letter a file: 'n' when it holds newText, else 'o'.
+std::string oldOrNew(const std::vector<std::string>& files, const std::string& newText) {
+    std::string out;
+    for (const std::string& f : files) out += qmtest::readFile(f) == newText ? 'n' : 'o';
+    return out;
+}
 
 }  // namespace
 
@@ -154,19 +190,7 @@ TEST(DurableFile, KilledInPlaceSaveAlwaysLeavesTheTextWhole) {
         const fs::path f = dir.file("doc.txt");
         qmtest::writeFile(f, oldText);
         fs::create_hard_link(f, dir.file("other-name.txt"));
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            int seen = 0;
-            durable::setFaultHook([&](Step step, const std::string&, int) {
-                if (step == c.step && ++seen == c.nth) ::raise(SIGKILL);
-                return 0;
-            });
-            durable::writeFile(f.string(), std::string_view(newText));
-            ::_exit(0);
-        }
-        int status = 0;
-        ::waitpid(pid, &status, 0);
-        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+        ASSERT_TRUE(killedAt(c.step, c.nth, [&] { durable::writeFile(f.string(), std::string_view(newText)); }));
         std::string copy;
         for (const std::string& n : namesIn(dir.path()))
             if (n.rfind("doc.txt.qmcopy-", 0) == 0) copy = n;
@@ -245,11 +269,7 @@ TEST(DurableBatch, TargetsChangeAtCommitAndEachFailureStaysWithItsFile) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         qmtest::TempDir dir;
-        std::vector<std::string> files;
-        for (const char* n : {"a.txt", "b.txt", "c.txt"}) {
-            files.push_back(dir.file(n).string());
-            qmtest::writeFile(files.back(), "old");
-        }
+        const std::vector<std::string> files = threeFiles(dir, "old");
         qmtest::writeFile(dir.file(".a.txt.qmsave-0123456789ab"), "stale");  // a killed save of a.txt
         qmtest::writeFile(dir.file(".x.txt.qmsave-0123456789ab"), "stale");  // of another file: kept
         auto fails = [&](Step step, const std::string& f) {
@@ -274,9 +294,7 @@ TEST(DurableBatch, TargetsChangeAtCommitAndEachFailureStaysWithItsFile) {
             EXPECT_FALSE(c.commit && batch.holds(files[0]));
         }
         EXPECT_EQ(errors, c.errors);
-        std::string got;
-        for (const std::string& f : files) got += qmtest::readFile(f) == "new" ? 'n' : 'o';
-        EXPECT_EQ(got, c.expect);
+        EXPECT_EQ(oldOrNew(files, "new"), c.expect);
         std::set<std::string> names = {"a.txt", "b.txt", "c.txt", ".x.txt.qmsave-0123456789ab"};
         if (c.expect[0] == 'n') {
             names.insert("a.bak");
@@ -326,35 +344,19 @@ TEST(DurableBatch, KilledCommitLeavesEachFileOldOrNew) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         qmtest::TempDir dir;
-        std::vector<std::string> files;
-        for (const char* n : {"a.txt", "b.txt", "c.txt"}) {
-            files.push_back(dir.file(n).string());
-            qmtest::writeFile(files.back(), oldText);
-        }
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            int seen = 0;
-            durable::setFaultHook([&](Step step, const std::string&, int) {
-                if (step == c.step && ++seen == c.nth) ::raise(SIGKILL);
-                return 0;
-            });
+        const std::vector<std::string> files = threeFiles(dir, oldText);
+        ASSERT_TRUE(killedAt(c.step, c.nth, [&] {
             durable::Batch batch;
             durable::WriteOptions options;
             options.batch = &batch;
             for (const std::string& f : files) durable::writeFile(f, std::string_view(newText), options);
             batch.commit();
-            ::_exit(0);
-        }
-        int status = 0;
-        ::waitpid(pid, &status, 0);
-        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
-        std::string got;
+        }));
         for (const std::string& f : files) {
             const std::string text = qmtest::readFile(f);
             EXPECT_TRUE(text == oldText || text == newText);
-            got += text == newText ? 'n' : 'o';
         }
-        EXPECT_EQ(got, c.expect);
+        EXPECT_EQ(oldOrNew(files, newText), c.expect);
         for (const std::string& f : files) ASSERT_TRUE(durable::writeFile(f, std::string_view("last")));
         EXPECT_EQ(namesIn(dir.path()), (std::set<std::string>{"a.txt", "b.txt", "c.txt"}));
     }
