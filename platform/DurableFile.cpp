@@ -431,7 +431,7 @@ struct Batch::Entry {
     Target target;
     WriteOptions options;
     std::size_t device = 0;  // index into devices
-    bool done = false;       // written at once (in place): result holds the outcome
+    bool done = false;       // written at once: result holds the outcome
     WriteResult result;
 };
 
@@ -484,8 +484,10 @@ WriteResult Batch::add(const std::string& path, const Producer& produce, const W
     for (auto it = from; it != to; ++it) ::unlink((fs::path(t.dir) / it->second).string().c_str());
     folder->second.erase(from, to);
 
-    bool inPlace = t.exists && t.st.st_nlink > 1;
-    if (!inPlace) {
+    // Written at once: in place (several hard links, a folder where no file
+    // can be made), or when no folder can be opened to sync the file system.
+    bool atOnce = t.exists && t.st.st_nlink > 1;
+    if (!atOnce) {
         struct stat dst;
         const bool known = ::stat(t.dir.c_str(), &dst) == 0;
         auto& devices = state_->devices;
@@ -494,13 +496,14 @@ WriteResult Batch::add(const std::string& path, const Producer& produce, const W
             const int fd = ::open(t.dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
             if (fd >= 0) dev = devices.insert(devices.end(), {dst.st_dev, fd});
         }
-        // Without a folder to sync the file system through, the file is written on its own.
-        if (dev == devices.end()) return writeFile(path, produce, now);
-        e.device = static_cast<std::size_t>(dev - devices.begin());
-        WriteResult r = writeTemporary(t, produce, false, inPlace);
-        if (!inPlace && !r) return r;
+        atOnce = dev == devices.end();
+        if (!atOnce) {
+            e.device = static_cast<std::size_t>(dev - devices.begin());
+            WriteResult r = writeTemporary(t, produce, false, atOnce);
+            if (!atOnce && !r) return r;
+        }
     }
-    if (inPlace) {
+    if (atOnce) {
         e.result = writeFile(path, produce, now);
         if (!e.result) return e.result;
         e.done = true;
@@ -510,11 +513,15 @@ WriteResult Batch::add(const std::string& path, const Producer& produce, const W
 }
 
 std::vector<WriteResult> Batch::commit(const std::function<bool(std::size_t)>& keep) {
-    std::vector<int> deviceErr;
-    for (const auto& [dev, fd] : state_->devices) {
+    std::vector<int> deviceErr(state_->devices.size(), -1);  // -1: nothing staged there
+    for (const Entry& e : state_->entries)
+        if (!e.done) deviceErr[e.device] = 0;
+    for (std::size_t d = 0; d < deviceErr.size(); ++d) {
+        if (deviceErr[d] < 0) continue;
+        const int fd = state_->devices[d].second;
         int err = fault(Step::Sync, {}, fd);
         if (err == 0 && ::syncfs(fd) != 0) err = errno;
-        deviceErr.push_back(err);
+        deviceErr[d] = err;
     }
     std::vector<WriteResult> out;
     std::vector<std::string> folders;

@@ -104,9 +104,10 @@ WriteResult writeFile(const std::string& path, std::string_view bytes, const Wri
 // each backup, renames each temporary over its target and syncs each folder
 // once. A crash at any moment leaves each target with its old or its new
 // bytes, never a mix. A file that must be rewritten in place (several hard
-// links, a folder where no file can be made) is written at once by
-// writeFile() instead. Until commit() the targets are untouched; a batch
-// destroyed without it removes its temporaries.
+// links, a folder where no file can be made), or whose folder cannot be
+// opened to sync it, is written at once by writeFile() instead. Until
+// commit() the other targets are untouched; a batch destroyed without it
+// removes its temporaries.
 class Batch {
 public:
     Batch();
