@@ -1,5 +1,6 @@
 #include "ImageCommands.h"
 
+#include "Paths.h"
 #include "TTextEditControl.h"
 #include "TagInsertion.h"
 #include "TfHTML.h"
@@ -8,6 +9,11 @@
 #include "TmdiMain.h"
 
 namespace {
+
+// The window shows the file, however the file tools' list names it.
+bool shows(const TfHTML* doc, const std::string& path) {
+    return !doc->isUntitled() && paths::sameDocument(doc->filePath(), path);
+}
 
 void bringUp(QWidget* w) {
     w->show();
@@ -29,8 +35,18 @@ void installImageCommands(TmdiMain& main) {
     tools->setStatusSink([m](const QString& text) { m->SetStatusText(text); });
     tools->setOpenModifiedCheck([m](const std::string& path) {
         for (const TfHTML* doc : m->findChildren<TfHTML*>())
-            if (!doc->isUntitled() && doc->filePath() == path && doc->txtHTML()->Modified()) return true;
+            if (shows(doc, path) && doc->txtHTML()->Modified()) return true;
         return false;
+    });
+    // A window showing a replaced file shows the new text (it had no unsaved
+    // changes, or the file was refused). Loading notes the file's new state,
+    // so the window's own watch on the file finds nothing more to do.
+    tools->setReloadSink([m](const std::string& path) {
+        bool reloaded = false;
+        for (TfHTML* doc : m->findChildren<TfHTML*>())
+            if (shows(doc, path) && !doc->txtHTML()->Modified())
+                reloaded = doc->loadFrom(doc->filePath()) || reloaded;
+        return reloaded;
     });
     main.setHandler("FileTools1Click", [tools] { bringUp(tools); });
 }

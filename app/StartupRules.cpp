@@ -1,6 +1,7 @@
 #include "StartupRules.h"
 
 #include <system_error>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -15,11 +16,18 @@ std::optional<fs::path> startupDirectory(const std::string& stored) {
     return fs::path(dir);
 }
 
-fs::path imageToolsProgram() {
+fs::path editorFolder() {
     std::error_code ec;
     fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (ec) return {};
-    return exe.parent_path() / "quilimg";
+    return ec ? fs::path() : exe.parent_path();
+}
+
+fs::path imageToolsProgram(const fs::path& folder) {
+    if (folder.empty()) return {};
+    const fs::path program = folder / "quilimg";
+    std::error_code ec;
+    if (!fs::is_regular_file(program, ec) || ::access(program.c_str(), X_OK) != 0) return {};
+    return program;
 }
 
 }  // namespace startup

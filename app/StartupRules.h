@@ -12,9 +12,12 @@ namespace startup {
 // non-existent directory gives nullopt (the current directory is kept).
 std::optional<std::filesystem::path> startupDirectory(const std::string& stored);
 
-// The image-tools program beside the editor's executable; exists() decides
-// whether its menu item is enabled.
-std::filesystem::path imageToolsProgram();
+// The folder of the running executable (empty when it cannot be told).
+std::filesystem::path editorFolder();
+// The image-tools program "quilimg" in folder when it can be started: a
+// regular file (links followed) the user may execute. Empty otherwise, and
+// its menu item stays disabled.
+std::filesystem::path imageToolsProgram(const std::filesystem::path& folder = editorFolder());
 
 // The "Author" written at exit.
 inline constexpr const char* kAuthor = "The Quillmar Developers";

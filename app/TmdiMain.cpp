@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QMdiArea>
@@ -162,13 +163,11 @@ TmdiMain::~TmdiMain() {
 
 void TmdiMain::FormCreate() {
     previousHandler_ = setExceptionHandler([this](const QString& what) { AppException(what); });
-    std::error_code ec;
-    const bool tools = std::filesystem::exists(startup::imageToolsProgram(), ec);
-    if (tools)
+    // Decided once, at start-up; a program removed since is not started.
+    if (!startup::imageToolsProgram().empty())
         setHandler("QuillmarImageTools1Click", [] {
-            std::error_code e;
             const std::filesystem::path program = startup::imageToolsProgram();
-            if (std::filesystem::exists(program, e)) Launcher::current().start(QString::fromStdString(program.string()));
+            if (!program.empty()) Launcher::current().start(QFile::decodeName(QByteArray::fromStdString(program)));
         });
     SetStatusText(QStringLiteral("Ready ..."));
 }

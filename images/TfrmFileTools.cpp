@@ -62,6 +62,7 @@ TfrmFileTools::TfrmFileTools(QWidget* parent) : QDialog(parent), Prefs("quilopt.
     grdFiles->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdFiles->setSelectionMode(QAbstractItemView::SingleSelection);
     grdFiles->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdFiles->setTabKeyNavigation(false);  // Tab leaves the list for the buttons
     grdFiles->setMinimumWidth(285 + 64 + 24);
 
     auto button = [this](const QString& text, const char* name) {
@@ -170,12 +171,13 @@ void TfrmFileTools::btnReplaceClick() {
     o.progress = [&](std::size_t done) { return progress.step(done); };
     const auto out = filetools::replaceInFiles(pathsOf(list), pattern->toStdString(), replacement->toStdString(), o);
     int total = 0, changed = 0;
-    QStringList problems;
+    QStringList problems, reloaded;
     for (std::size_t r = 0; r < out.size(); ++r) {
         grdFiles->item(int(r), 1)->setText(out[r].count < 0 ? QStringLiteral("-") : QString::number(out[r].count));
         if (out[r].count > 0) {
             total += out[r].count;
             ++changed;
+            if (reload_ && reload_(out[r].path)) reloaded << list[int(r)];
         }
         if (!out[r].problem.empty())
             problems << list[int(r)] + QStringLiteral(": ") + QString::fromStdString(out[r].problem);
@@ -183,7 +185,10 @@ void TfrmFileTools::btnReplaceClick() {
     QString report = QStringLiteral("%1 replacements in %2 of %3 files.").arg(total).arg(changed).arg(list.size());
     if (!problems.isEmpty()) report += QStringLiteral("\n\nNot changed:\n") + problems.join(QLatin1Char('\n'));
     ask.message(kCaption, report, problems.isEmpty() ? Prompter::Icon::Information : Prompter::Icon::Warning);
-    setStatus(QStringLiteral("Ready ..."));
+    // What happened first: the status panel shows the start of a long text.
+    if (reloaded.isEmpty()) setStatus(QStringLiteral("Ready ..."));
+    else if (reloaded.size() == 1) setStatus(QStringLiteral("Reloaded after Replace in Files: ") + reloaded[0]);
+    else setStatus(QStringLiteral("Reloaded after Replace in Files: %1 open documents").arg(reloaded.size()));
 }
 
 void TfrmFileTools::showEvent(QShowEvent* e) {

@@ -22,6 +22,9 @@ public:
     void setStatusSink(std::function<void(const QString&)> sink) { status_ = std::move(sink); }
     // True for a file open in a window with unsaved changes (Replace refuses it).
     void setOpenModifiedCheck(std::function<bool(const std::string&)> check) { openModified_ = std::move(check); }
+    // Called after Replace in Files with each file it changed, so windows
+    // showing one can load the new text; true when one did.
+    void setReloadSink(std::function<bool(const std::string&)> sink) { reload_ = std::move(sink); }
 
     // ---- Handlers ----
     void btnSelectClick();
@@ -49,5 +52,6 @@ private:
     void setStatus(const QString& text);
     std::function<void(const QString&)> status_;
     std::function<bool(const std::string&)> openModified_;
+    std::function<bool(const std::string&)> reload_;
     TBag Prefs;
 };

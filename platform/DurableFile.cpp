@@ -1,10 +1,12 @@
 #include "DurableFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
+#include <map>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -149,22 +151,31 @@ bool isHexSuffix(std::string_view s) {
     return true;
 }
 
-// Temporary files of this file's own earlier saves that never reached the
-// rename (the program was killed): only our own name pattern, only our own
-// regular files.
-void removeStaleTemporaries(const std::string& dir, const std::string& base) {
+// Calls found(name, base) for each temporary file in dir that an earlier
+// save never renamed (the program was killed): only our own name pattern
+// (".<base>.qmsave-<12 hex digits>"), only our own regular files.
+template <typename Found>
+void forEachStaleTemporary(const std::string& dir, Found found) {
     DIR* d = ::opendir(dir.c_str());
     if (!d) return;
-    const std::string prefix = tempPrefix(base);
+    const std::size_t mark = std::strlen(kTempMark);
     while (const dirent* e = ::readdir(d)) {
         const std::string_view name(e->d_name);
-        if (name.size() <= prefix.size() || name.substr(0, prefix.size()) != prefix) continue;
-        if (!isHexSuffix(name.substr(prefix.size()))) continue;
+        if (name.size() <= 1 + mark + kSuffixDigits || name[0] != '.') continue;
+        const std::size_t at = name.size() - kSuffixDigits - mark;
+        if (name.substr(at, mark) != kTempMark || !isHexSuffix(name.substr(at + mark))) continue;
         struct stat st;
         if (::fstatat(::dirfd(d), e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
-        if (S_ISREG(st.st_mode) && st.st_uid == ::geteuid()) ::unlinkat(::dirfd(d), e->d_name, 0);
+        if (S_ISREG(st.st_mode) && st.st_uid == ::geteuid()) found(::dirfd(d), name, name.substr(1, at - 1));
     }
     ::closedir(d);
+}
+
+// The temporaries of this file's own earlier saves.
+void removeStaleTemporaries(const std::string& dir, const std::string& base) {
+    forEachStaleTemporary(dir, [&](int dirFd, std::string_view name, std::string_view of) {
+        if (of == base) ::unlinkat(dirFd, std::string(name).c_str(), 0);
+    });
 }
 
 mode_t newFileMode() {
@@ -268,6 +279,75 @@ WriteResult rewriteInPlace(const std::string& path, const std::string& real, con
     return {};
 }
 
+// A file about to be written: the target as found, and the temporary file
+// that takes its new bytes.
+struct Target {
+    std::string path, real, dir, base, tmp;
+    struct stat st {};
+    bool exists = false;
+};
+
+// Follows the links and refuses what is no regular file or is read-only.
+WriteResult examine(const std::string& path, Target& t) {
+    t.path = path;
+    t.real = resolveLinks(path);
+    t.exists = ::stat(t.real.c_str(), &t.st) == 0;
+    if (t.exists && !S_ISREG(t.st.st_mode))
+        return failure(S_ISDIR(t.st.st_mode) ? EISDIR : ENODEV, "Cannot write", path);
+    if (t.exists && isReadOnly(t.real)) return {EACCES, true, readOnlyText(path), {}};
+    t.dir = folderOf(t.real);
+    t.base = fs::path(t.real).filename().string();
+    return {};
+}
+
+// The new bytes in a temporary file beside the target, with the target's
+// permissions, synced when sync is set. inPlace is set (and nothing made)
+// when the folder lets no file be created but the target may be rewritten.
+WriteResult writeTemporary(Target& t, const Producer& produce, bool sync, bool& inPlace) {
+    const int fd = createUnique(t.dir, tempPrefix(t.base), t.tmp, O_WRONLY);
+    if (fd < 0) {
+        const int err = errno;
+        inPlace = t.exists && (err == EACCES || err == EPERM);
+        return failure(err, "Cannot create a file beside", t.path);
+    }
+    auto abandon = [&](int err, const char* what) {
+        ::unlink(t.tmp.c_str());
+        return failure(err, what, t.path);
+    };
+    // The final mode before the first byte: the file was 0600 until here.
+    if (::fchmod(fd, t.exists ? (t.st.st_mode & 07777) : newFileMode()) != 0) {
+        const int err = errno;
+        ::close(fd);
+        return abandon(err, "Cannot keep the permissions of");
+    }
+    if (t.exists) (void)!::fchown(fd, t.st.st_uid, t.st.st_gid);  // only possible for the owner's own group or root
+    ChunkWriter w(fd, t.tmp);
+    produce(w);
+    w.flush();
+    int closeErr = 0;
+    if (sync) closeErr = syncAndClose(fd, t.tmp);
+    else if (::close(fd) != 0) closeErr = errno;
+    if (w.error() || closeErr) return abandon(w.error() ? w.error() : closeErr, "Cannot write");
+    return {};
+}
+
+// Keeps the old file under the backup name and renames the finished
+// temporary over the target; the temporary is removed on failure.
+WriteResult replaceTarget(const Target& t, const WriteOptions& options) {
+    auto abandon = [&](int err, const std::string& what, const std::string& name) {
+        ::unlink(t.tmp.c_str());
+        return failure(err, what, name);
+    };
+    if (t.exists && !options.backupPath.empty() && options.backupPath != t.path) {
+        if (const int err = makeBackupOf(t.real, options.backupPath, true))
+            return abandon(err, "Cannot make the backup", options.backupPath);
+    }
+    int err = fault(Step::Rename, t.real, -1);
+    if (err == 0 && ::rename(t.tmp.c_str(), t.real.c_str()) != 0) err = errno;
+    if (err) return abandon(err, "Cannot replace", t.path);
+    return {};
+}
+
 }  // namespace
 
 void setFaultHook(FaultHook h) { hook() = std::move(h); }
@@ -330,50 +410,147 @@ WriteResult writeFile(const std::string& path, std::string_view bytes, const Wri
 }
 
 WriteResult writeFile(const std::string& path, const Producer& produce, const WriteOptions& options) {
-    const std::string real = resolveLinks(path);
-    struct stat st;
-    const bool exists = ::stat(real.c_str(), &st) == 0;
-    if (exists && !S_ISREG(st.st_mode)) return failure(S_ISDIR(st.st_mode) ? EISDIR : ENODEV, "Cannot write", path);
-    if (exists && isReadOnly(real)) return {EACCES, true, readOnlyText(path), {}};
-    const std::string dir = folderOf(real);
-    const std::string base = fs::path(real).filename().string();
-    removeStaleTemporaries(dir, base);
-
-    if (exists && st.st_nlink > 1)  // renaming would split the hard links
-        return rewriteInPlace(path, real, dir, base, produce, options);
-    std::string tmp;
-    const int fd = createUnique(dir, tempPrefix(base), tmp, O_WRONLY);
-    if (fd < 0) {
-        const int err = errno;
-        if (exists && (err == EACCES || err == EPERM)) return rewriteInPlace(path, real, dir, base, produce, options);
-        return failure(err, "Cannot create a file beside", path);
+    if (options.batch) return options.batch->add(path, produce, options);
+    Target t;
+    if (WriteResult r = examine(path, t); !r) return r;
+    removeStaleTemporaries(t.dir, t.base);
+    bool inPlace = t.exists && t.st.st_nlink > 1;  // renaming would split the hard links
+    if (!inPlace) {
+        WriteResult r = writeTemporary(t, produce, true, inPlace);
+        if (!inPlace && !r) return r;
     }
-
-    auto abandon = [&](int err, const std::string& what, const std::string& name) {
-        ::unlink(tmp.c_str());
-        return failure(err, what, name);
-    };
-    // The final mode before the first byte: the file was 0600 until here.
-    if (::fchmod(fd, exists ? (st.st_mode & 07777) : newFileMode()) != 0) {
-        const int err = errno;
-        ::close(fd);
-        return abandon(err, "Cannot keep the permissions of", path);
-    }
-    if (exists) (void)!::fchown(fd, st.st_uid, st.st_gid);  // only possible for the owner's own group or root
-    ChunkWriter w(fd, tmp);
-    produce(w);
-    w.flush();
-    const int closeErr = syncAndClose(fd, tmp);
-    if (w.error() || closeErr) return abandon(w.error() ? w.error() : closeErr, "Cannot write", path);
-    if (exists && !options.backupPath.empty() && options.backupPath != path) {
-        if (const int err = makeBackupOf(real, options.backupPath, true))
-            return abandon(err, "Cannot make the backup", options.backupPath);
-    }
-    int err = fault(Step::Rename, real, -1);
-    if (err == 0 && ::rename(tmp.c_str(), real.c_str()) != 0) err = errno;
-    if (err) return abandon(err, "Cannot replace", path);
-    if (const int syncErr = syncFolder(dir)) return failure(syncErr, "Cannot sync the folder of", path);
+    if (inPlace) return rewriteInPlace(path, t.real, t.dir, t.base, produce, options);
+    if (WriteResult r = replaceTarget(t, options); !r) return r;
+    if (const int syncErr = syncFolder(t.dir)) return failure(syncErr, "Cannot sync the folder of", path);
     return {};
+}
+
+// ---------------------------------------------------------------------------
+
+struct Batch::Entry {
+    Target target;
+    WriteOptions options;
+    std::size_t device = 0;  // index into devices
+    bool done = false;       // written at once: result holds the outcome
+    WriteResult result;
+};
+
+struct Batch::State {
+    std::vector<Entry> entries;
+    // One open folder per file system, opened before its first file was
+    // written, so its sync reports every write error since.
+    std::vector<std::pair<dev_t, int>> devices;
+    // Leftover temporaries per folder, listed once when the folder is first used.
+    std::map<std::string, std::multimap<std::string, std::string>> stale;
+};
+
+Batch::Batch() : state_(std::make_unique<State>()) {}
+
+Batch::~Batch() {
+    for (const Entry& e : state_->entries)
+        if (!e.done) ::unlink(e.target.tmp.c_str());
+    for (const auto& [dev, fd] : state_->devices) ::close(fd);
+}
+
+bool Batch::empty() const { return state_->entries.empty(); }
+
+bool Batch::holds(const std::string& path) const {
+    struct stat st;
+    const bool exists = ::stat(path.c_str(), &st) == 0;
+    const std::string real = exists ? std::string() : resolveLinks(path);
+    for (const Entry& e : state_->entries) {
+        if (e.done) continue;
+        if (exists ? (e.target.exists && e.target.st.st_dev == st.st_dev && e.target.st.st_ino == st.st_ino)
+                   : (!e.target.exists && e.target.real == real))
+            return true;
+    }
+    return false;
+}
+
+WriteResult Batch::add(const std::string& path, const Producer& produce, const WriteOptions& options) {
+    WriteOptions now = options;
+    now.batch = nullptr;
+    Entry e;
+    e.options = now;
+    Target& t = e.target;
+    if (WriteResult r = examine(path, t); !r) return r;
+
+    auto [folder, fresh] = state_->stale.try_emplace(t.dir);
+    if (fresh)
+        forEachStaleTemporary(t.dir, [&](int, std::string_view name, std::string_view base) {
+            folder->second.emplace(std::string(base), std::string(name));
+        });
+    const auto [from, to] = folder->second.equal_range(t.base);
+    for (auto it = from; it != to; ++it) ::unlink((fs::path(t.dir) / it->second).string().c_str());
+    folder->second.erase(from, to);
+
+    // Written at once: in place (several hard links, a folder where no file
+    // can be made), or when no folder can be opened to sync the file system.
+    bool atOnce = t.exists && t.st.st_nlink > 1;
+    if (!atOnce) {
+        struct stat dst;
+        const bool known = ::stat(t.dir.c_str(), &dst) == 0;
+        auto& devices = state_->devices;
+        auto dev = std::find_if(devices.begin(), devices.end(), [&](const auto& d) { return d.first == dst.st_dev; });
+        if (known && dev == devices.end()) {
+            const int fd = ::open(t.dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            if (fd >= 0) dev = devices.insert(devices.end(), {dst.st_dev, fd});
+        }
+        atOnce = dev == devices.end();
+        if (!atOnce) {
+            e.device = static_cast<std::size_t>(dev - devices.begin());
+            WriteResult r = writeTemporary(t, produce, false, atOnce);
+            if (!atOnce && !r) return r;
+        }
+    }
+    if (atOnce) {
+        e.result = writeFile(path, produce, now);
+        if (!e.result) return e.result;
+        e.done = true;
+    }
+    state_->entries.push_back(std::move(e));
+    return {};
+}
+
+std::vector<WriteResult> Batch::commit(const std::function<bool(std::size_t)>& keep) {
+    std::vector<int> deviceErr(state_->devices.size(), -1);  // -1: nothing staged there
+    for (const Entry& e : state_->entries)
+        if (!e.done) deviceErr[e.device] = 0;
+    for (std::size_t d = 0; d < deviceErr.size(); ++d) {
+        if (deviceErr[d] < 0) continue;
+        const int fd = state_->devices[d].second;
+        int err = fault(Step::Sync, {}, fd);
+        if (err == 0 && ::syncfs(fd) != 0) err = errno;
+        deviceErr[d] = err;
+    }
+    std::vector<WriteResult> out;
+    std::vector<std::string> folders;
+    for (Entry& e : state_->entries) {
+        if (e.done) {
+            out.push_back(std::move(e.result));
+            continue;
+        }
+        if (keep && !keep(out.size())) {
+            ::unlink(e.target.tmp.c_str());
+            out.push_back({ECANCELED, false, e.target.path + " was not written.", {}});
+            continue;
+        }
+        const int err = deviceErr[e.device];
+        if (err) ::unlink(e.target.tmp.c_str());
+        out.push_back(err ? failure(err, "Cannot write", e.target.path) : replaceTarget(e.target, e.options));
+        if (out.back() && std::find(folders.begin(), folders.end(), e.target.dir) == folders.end())
+            folders.push_back(e.target.dir);
+    }
+    // Each folder once, after all its renames.
+    for (const std::string& dir : folders) {
+        const int err = syncFolder(dir);
+        if (err == 0) continue;
+        for (std::size_t i = 0; i < out.size(); ++i)
+            if (out[i] && !state_->entries[i].done && state_->entries[i].target.dir == dir)
+                out[i] = failure(err, "Cannot sync the folder of", state_->entries[i].target.path);
+    }
+    state_->entries.clear();
+    return out;
 }
 
 // ---------------------------------------------------------------------------

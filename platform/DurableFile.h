@@ -13,8 +13,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace durable {
 
@@ -55,6 +57,8 @@ private:
     std::string buf_;
 };
 
+class Batch;
+
 struct WriteOptions {
     // With a name different from the target, the old contents end up there
     // (replacing any file of that name) before the new contents replace them.
@@ -62,6 +66,10 @@ struct WriteOptions {
     // Where the complete copy of an in-place write goes when it cannot be
     // made beside the file; empty: the default fallback folder.
     std::string fallbackDir;
+    // When set, the file is only staged in the batch (see Batch::add): the
+    // result says whether staging worked, the batch's commit() whether the
+    // file was written.
+    Batch* batch = nullptr;
 };
 
 // The program sets its data folder here once at start.
@@ -89,6 +97,41 @@ bool isReadOnly(const std::string& path);
 // (a killed save) are removed first.
 WriteResult writeFile(const std::string& path, const Producer& produce, const WriteOptions& options = {});
 WriteResult writeFile(const std::string& path, std::string_view bytes, const WriteOptions& options = {});
+
+// Many files written as one durable step. Each file's new bytes go to a
+// temporary file of its own as writeFile() does, but the syncs are shared:
+// commit() syncs every staged file with one call per file system, then keeps
+// each backup, renames each temporary over its target and syncs each folder
+// once. A crash at any moment leaves each target with its old or its new
+// bytes, never a mix. A file that must be rewritten in place (several hard
+// links, a folder where no file can be made), or whose folder cannot be
+// opened to sync it, is written at once by writeFile() instead. Until
+// commit() the other targets are untouched; a batch destroyed without it
+// removes its temporaries.
+class Batch {
+public:
+    Batch();
+    ~Batch();
+    Batch(const Batch&) = delete;  // owns temporaries and descriptors
+    Batch& operator=(const Batch&) = delete;
+
+    // Writes the new bytes of path beside it; a failure here is final for
+    // this file (the same refusals and messages as writeFile()).
+    WriteResult add(const std::string& path, const Producer& produce, const WriteOptions& options = {});
+    // True when a file staged and not yet committed is path (the same file,
+    // however named): its new bytes are not on disk yet.
+    bool holds(const std::string& path) const;
+    bool empty() const;
+    // The outcome of every successful add() since the last commit, in order.
+    // A file for which keep(i) (i counts those add() calls) is false is left
+    // as it was: ECANCELED, "<path> was not written."
+    std::vector<WriteResult> commit(const std::function<bool(std::size_t)>& keep = {});
+
+private:
+    struct Entry;
+    struct State;
+    std::unique_ptr<State> state_;
+};
 
 // A journal that grows by small appends, each synced before it returns.
 // Created 0600 when missing.

@@ -242,6 +242,7 @@ FileResult TParagraphStore::SaveToFile(const std::string& fileName) {
     const std::string_view lineEnd = lfLineEnds_ ? std::string_view("\n") : std::string_view("\r\n");
     durable::WriteOptions options;
     options.backupPath = backup;
+    options.batch = saveBatch_;
     const durable::WriteResult out = durable::writeFile(fileName, [&](durable::ChunkWriter& w) {
         std::int32_t number = 0;
         char lastByte = 0;  // the last byte written other than a line end

@@ -22,6 +22,10 @@
 #include <string_view>
 #include <vector>
 
+namespace durable {
+class Batch;
+}
+
 namespace qm {
 
 class LoadArena;
@@ -225,6 +229,9 @@ public:
     void setMakeBackup(bool on) { makeBackup_ = on; }
     const std::string& BackupExt() const { return backupExt_; }
     void setBackupExt(const std::string& ext);  // at most 3 characters are used
+    // While set, SaveToFile only stages the file in the batch; the batch's
+    // commit() writes it (saving many files with shared syncs).
+    void setSaveBatch(durable::Batch* batch) { saveBatch_ = batch; }
     // True when the loaded file's line ends were all bare LF: saving writes LF.
     bool lfLineEnds() const { return lfLineEnds_; }
     void setLfLineEnds(bool on) { lfLineEnds_ = on; }
@@ -335,6 +342,7 @@ private:
     bool isOpen_ = false;
     bool makeBackup_ = false;
     std::string backupExt_ = "BAK";
+    durable::Batch* saveBatch_ = nullptr;
     bool lfLineEnds_ = false;
     std::int64_t loadDroppedLines_ = 0;
     std::vector<std::string_view> loadBatch_;  // pieces of the next block while loading

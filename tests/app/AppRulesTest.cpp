@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "RecentFiles.h"
 #include "StartupRules.h"
@@ -55,4 +56,38 @@ TEST(StartupDirectory, TrailingSlashIsDroppedAndMissingFoldersIgnored) {
     // A file is no directory to start in.
     qmtest::writeFile(dir.file("f.txt"), "x");
     EXPECT_FALSE(startup::startupDirectory(dir.file("f.txt").string()).has_value());
+}
+
+// Only a program that can be started enables the image-tools item.
+TEST(ImageTools, OnlyAnExecutableFileNamedQuilimgCounts) {
+    struct Case {
+        const char* what;
+        std::function<void(const fs::path&)> make;  // makes dir/quilimg, or not
+        bool found;
+    };
+    auto script = [](unsigned mode) {
+        return [mode](const fs::path& p) {
+            qmtest::writeFile(p, "#!/bin/sh\n");
+            fs::permissions(p, static_cast<fs::perms>(mode));
+        };
+    };
+    const Case cases[] = {
+        {"missing", [](const fs::path&) {}, false},
+        {"executable", script(0755), true},
+        {"not executable", script(0644), false},
+        {"a folder", [](const fs::path& p) { fs::create_directory(p); }, false},
+        {"a link to a program",
+         [&](const fs::path& p) {
+             script(0700)(p.parent_path() / "real");
+             fs::create_symlink("real", p);
+         },
+         true},
+    };
+    for (const Case& c : cases) {
+        qmtest::TempDir dir;
+        c.make(dir.file("quilimg"));
+        const fs::path expected = c.found ? dir.file("quilimg") : fs::path();
+        EXPECT_EQ(startup::imageToolsProgram(dir.path()), expected) << c.what;
+    }
+    EXPECT_EQ(startup::imageToolsProgram(fs::path()), fs::path());
 }

@@ -71,17 +71,47 @@ TEST_F(FileToolsTest, ReplaceWritesChangedFilesWithBackupsAndRefusesOpenModified
     const std::string b = file("b.htm", "nothing\n");
     const std::string c = file("c.htm", "old\n");
     const std::string d = file("d.htm", "old\r\n");
+    const std::string e = file("e.htm", "old\r\n");  // its window gets an edit while the run goes on
+    int asked = 0;
     filetools::Options o;
     o.backup = true;
-    o.isOpenModified = [&](const std::string& p) { return p == d; };
-    const auto out = filetools::replaceInFiles({a, b, c, d}, "old", "new", o);
-    EXPECT_EQ(counts(out), (std::vector<int>{2, 0, 1, -1}));
+    o.isOpenModified = [&](const std::string& p) { return p == d || (p == e && ++asked > 1); };
+    const auto out = filetools::replaceInFiles({a, b, c, d, e}, "old", "new", o);
+    EXPECT_EQ(counts(out), (std::vector<int>{2, 0, 1, -1, -1}));
+    EXPECT_EQ(read(e), "old\r\n");
+    EXPECT_EQ(out[4].problem, "open with unsaved changes");
+    EXPECT_FALSE(fs::exists(dir_ / "e.bak"));
+    for (const auto& entry : fs::directory_iterator(dir_))  // no temporary file left
+        EXPECT_EQ(entry.path().filename().string().find(".qmsave-"), std::string::npos) << entry.path();
     EXPECT_EQ(read(a), "new and new\r\n");
     EXPECT_EQ(read(dir_ / "a.bak"), "old and old\r\n");
     EXPECT_EQ(read(c), "new\n");  // an LF file stays LF
     EXPECT_FALSE(fs::exists(dir_ / "b.bak"));  // unchanged files are not written
     EXPECT_EQ(read(d), "old\r\n");
     EXPECT_EQ(out[3].problem, "open with unsaved changes");
+}
+
+// A file listed twice is replaced once: the second time sees the first
+// time's result, and its backup keeps the text from before the run.
+TEST_F(FileToolsTest, ReplaceCountsWithAndWithoutBackupsAndAFileListedTwice) {
+    for (const bool backup : {true, false}) {
+        SCOPED_TRACE(backup ? "backups" : "no backups");
+        const std::string a = file("a.htm", "x x\n"), b = file("b.htm", "x\r\n"), c = file("c.htm", "none\n");
+        fs::remove(dir_ / "a.bak");
+        fs::remove(dir_ / "b.bak");
+        filetools::Options o;
+        o.backup = backup;
+        const auto out = filetools::replaceInFiles({a, b, c, a}, "x", "y", o);
+        EXPECT_EQ(counts(out), (std::vector<int>{2, 1, 0, 0}));
+        EXPECT_EQ(read(a), "y y\n");
+        EXPECT_EQ(read(b), "y\r\n");
+        EXPECT_EQ(fs::exists(dir_ / "a.bak"), backup);
+        if (backup) {
+            EXPECT_EQ(read(dir_ / "a.bak"), "x x\n");
+            EXPECT_EQ(read(dir_ / "b.bak"), "x\r\n");
+        }
+        EXPECT_FALSE(fs::exists(dir_ / "c.bak"));
+    }
 }
 
 TEST_F(FileToolsTest, AFailedWriteInTheMiddleLeavesEachFileOldOrNewAndSaysWhichWereDone) {
@@ -104,6 +134,7 @@ TEST_F(FileToolsTest, CancelLeavesTheRestAlone) {
     const auto out = filetools::replaceInFiles({a, b}, "x", "y", o);
     EXPECT_EQ(counts(out), (std::vector<int>{1, -1}));
     EXPECT_TRUE(out[1].problem.empty());
+    EXPECT_EQ(read(a), "y\n");  // what was done before the cancel is written
     EXPECT_EQ(read(b), "x\n");
 }
 

@@ -6,9 +6,12 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 
 #include "ImageCommands.h"
 #include "TagTestSupport.h"
@@ -34,6 +37,12 @@ protected:
     static QByteArray read(const QString& p) {
         QFile f(p);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    // The three answers Replace in Files asks for.
+    void answerReplace(const QString& pattern, const QString& replacement, Prompter::Button confirm) {
+        prompter->answerInput(pattern);
+        prompter->answerInput(replacement);
+        prompter->answerConfirm(confirm);
     }
     static QStringList results(const TfrmFileTools& t) {
         QStringList out;
@@ -82,12 +91,14 @@ TEST_F(FileToolsWindowTest, SearchAndReplaceFillTheResultsAndRefuseAnOpenChanged
     EXPECT_EQ(results(t), (QStringList{"2", "0", "1"}));
 
     // c.htm is open with a change not yet saved: its window keeps the edit.
+    // a.htm is open unchanged, through a link to its folder: it shows the new text.
     TfHTML* open = OpenDocument(*main, c);
     ASSERT_TRUE(open);
     open->txtHTML()->InsertText("x");
-    prompter->answerInput("old");
-    prompter->answerInput("new");
-    prompter->answerConfirm(Prompter::Yes);
+    ASSERT_TRUE(QFile::link(dir.path(), dir.filePath("link")));
+    TfHTML* shown = OpenDocument(*main, dir.filePath("link/a.htm"));
+    ASSERT_TRUE(shown);
+    answerReplace("old", "new", Prompter::Yes);
     t.btnReplace->click();
     EXPECT_EQ(results(t), (QStringList{"2", "0", "-"}));
     EXPECT_EQ(read(a), "new new\r\n");
@@ -95,14 +106,40 @@ TEST_F(FileToolsWindowTest, SearchAndReplaceFillTheResultsAndRefuseAnOpenChanged
     EXPECT_EQ(read(c), "old\r\n");
     EXPECT_TRUE(prompter->lastText().startsWith("2 replacements in 1 of 3 files.")) << prompter->lastText().toStdString();
     EXPECT_TRUE(prompter->lastText().contains(c + ": open with unsaved changes"));
+    EXPECT_EQ(textOf(*shown->txtHTML()), "new new\n");
+    EXPECT_FALSE(shown->txtHTML()->Modified());
+    const std::string reloaded = ("Reloaded after Replace in Files: " + a).toStdString();
+    EXPECT_EQ(status().toStdString(), reloaded);
+    // The windows' own watch on their files then finds nothing to ask or reload.
+    QTest::qWait(400);
+    EXPECT_EQ(status().toStdString(), reloaded);
+    EXPECT_EQ(textOf(*open->txtHTML()), "xold\n");
     EXPECT_TRUE(prompter->errors().isEmpty()) << prompter->errors().join('\n').toStdString();
 
     // Saying No changes nothing.
-    prompter->answerInput("new");
-    prompter->answerInput("old");
-    prompter->answerConfirm(Prompter::No);
+    answerReplace("new", "old", Prompter::No);
     t.btnReplace->click();
     EXPECT_EQ(read(a), "new new\r\n");
+}
+
+// Cancel in the progress window during a run: the files done are written
+// and counted, the rest are untouched and show "-".
+TEST_F(FileToolsWindowTest, CancelDuringReplaceKeepsWhatWasDone) {
+    const QString a = file("a.htm", "x\n"), b = file("b.htm", "x\n"), c = file("c.htm", "x\n");
+    TfrmFileTools& t = tools();
+    prompter->answerOpen({a, b, c});
+    t.btnSelect->click();
+    answerReplace("x", "y", Prompter::Yes);
+    // Runs at the first look at events, after the first file.
+    QTimer::singleShot(0, &t, [&t] {
+        if (auto* progress = t.findChild<QProgressDialog*>()) progress->cancel();
+    });
+    t.btnReplace->click();
+    EXPECT_EQ(results(t), (QStringList{"1", "-", "-"}));
+    EXPECT_EQ(read(a), "y\n");
+    EXPECT_EQ(read(b), "x\n");
+    EXPECT_EQ(read(c), "x\n");
+    EXPECT_TRUE(prompter->lastText().startsWith("1 replacements in 1 of 3 files.")) << prompter->lastText().toStdString();
 }
 
 }  // namespace

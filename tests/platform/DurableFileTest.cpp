@@ -12,10 +12,12 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <functional>
 #include <set>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 using durable::Step;
@@ -46,6 +48,41 @@ unsigned modeOf(const fs::path& p) {
 
 // A text of several write chunks, so a kill can land between them.
 std::string bigText(char c) { return std::string(200000, c) + "\n"; }
+
+// Runs work in a child process that is killed (SIGKILL) the nth time a write
+// reaches step; true when it was.
+bool killedAt(Step step, int nth, const std::function<void()>& work) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        int seen = 0;
+        durable::setFaultHook([&](Step s, const std::string&, int) {
+            if (s == step && ++seen == nth) ::raise(SIGKILL);
+            return 0;
+        });
+        work();
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+}
+
+// a.txt, b.txt and c.txt in dir, each holding text.
+std::vector<std::string> threeFiles(const qmtest::TempDir& dir, const std::string& text) {
+    std::vector<std::string> files;
+    for (const char* n : {"a.txt", "b.txt", "c.txt"}) {
+        files.push_back(dir.file(n).string());
+        qmtest::writeFile(files.back(), text);
+    }
+    return files;
+}
+
+// One letter a file: 'n' when it holds newText, else 'o'.
+std::string oldOrNew(const std::vector<std::string>& files, const std::string& newText) {
+    std::string out;
+    for (const std::string& f : files) out += qmtest::readFile(f) == newText ? 'n' : 'o';
+    return out;
+}
 
 }  // namespace
 
@@ -153,19 +190,7 @@ TEST(DurableFile, KilledInPlaceSaveAlwaysLeavesTheTextWhole) {
         const fs::path f = dir.file("doc.txt");
         qmtest::writeFile(f, oldText);
         fs::create_hard_link(f, dir.file("other-name.txt"));
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            int seen = 0;
-            durable::setFaultHook([&](Step step, const std::string&, int) {
-                if (step == c.step && ++seen == c.nth) ::raise(SIGKILL);
-                return 0;
-            });
-            durable::writeFile(f.string(), std::string_view(newText));
-            ::_exit(0);
-        }
-        int status = 0;
-        ::waitpid(pid, &status, 0);
-        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+        ASSERT_TRUE(killedAt(c.step, c.nth, [&] { durable::writeFile(f.string(), std::string_view(newText)); }));
         std::string copy;
         for (const std::string& n : namesIn(dir.path()))
             if (n.rfind("doc.txt.qmcopy-", 0) == 0) copy = n;
@@ -220,6 +245,120 @@ TEST(DurableFile, FullDiskInPlaceSaveKeepsTheOldFileAndNamesTheCopy) {
         } else {
             EXPECT_TRUE(r.heldIn.empty());
         }
+    }
+}
+
+// A batch: no target changes before commit(); then each file is new unless
+// its own step failed, and no temporary is left behind either way.
+TEST(DurableBatch, TargetsChangeAtCommitAndEachFailureStaysWithItsFile) {
+    struct Case {
+        const char* name;
+        const char* failFile;  // null: no fault; empty: every file
+        Step failAt;
+        bool commit;
+        std::string expect;  // the three files afterwards, o = old, n = new
+        std::vector<int> errors;  // commit()'s results
+    };
+    const Case cases[] = {
+        {"all written", nullptr, Step::Write, true, "nnn", {0, 0, 0}},
+        {"b cannot be written", "b.txt", Step::Write, true, "non", {0, 0}},
+        {"the shared sync fails", "", Step::Sync, true, "ooo", {EIO, EIO, EIO}},
+        {"b cannot be renamed", "b.txt", Step::Rename, true, "non", {0, EIO, 0}},
+        {"never committed", nullptr, Step::Write, false, "ooo", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        qmtest::TempDir dir;
+        const std::vector<std::string> files = threeFiles(dir, "old");
+        qmtest::writeFile(dir.file(".a.txt.qmsave-0123456789ab"), "stale");  // a killed save of a.txt
+        qmtest::writeFile(dir.file(".x.txt.qmsave-0123456789ab"), "stale");  // of another file: kept
+        auto fails = [&](Step step, const std::string& f) {
+            return c.failFile && step == c.failAt && f.find(c.failFile) != std::string::npos;
+        };
+        HookGuard hook([&](Step step, const std::string& f, int) { return fails(step, f) ? EIO : 0; });
+        std::vector<int> errors;
+        {
+            durable::Batch batch;
+            durable::WriteOptions options;
+            options.batch = &batch;
+            options.backupPath = dir.file("a.bak").string();
+            for (const std::string& f : files) {
+                const bool staged = bool(durable::writeFile(f, std::string_view("new"), options));
+                EXPECT_EQ(staged, !fails(Step::Write, f)) << f;
+                options.backupPath.clear();
+            }
+            EXPECT_TRUE(batch.holds(files[0]));
+            for (const std::string& f : files) EXPECT_EQ(qmtest::readFile(f), "old");
+            if (c.commit)
+                for (const durable::WriteResult& r : batch.commit()) errors.push_back(r.error);
+            EXPECT_FALSE(c.commit && batch.holds(files[0]));
+        }
+        EXPECT_EQ(errors, c.errors);
+        EXPECT_EQ(oldOrNew(files, "new"), c.expect);
+        std::set<std::string> names = {"a.txt", "b.txt", "c.txt", ".x.txt.qmsave-0123456789ab"};
+        if (c.expect[0] == 'n') {
+            names.insert("a.bak");
+            EXPECT_EQ(qmtest::readFile(dir.file("a.bak")), "old");
+        }
+        EXPECT_EQ(namesIn(dir.path()), names);
+    }
+}
+
+// The same file under another name is held by the batch; a file with several
+// hard links cannot be renamed over and is written at once, in place.
+TEST(DurableBatch, KnowsItsFilesHoweverNamedAndWritesHardLinkedOnesAtOnce) {
+    qmtest::TempDir dir;
+    const fs::path a = dir.file("a.txt"), linked = dir.file("linked.txt");
+    qmtest::writeFile(a, "old");
+    qmtest::writeFile(linked, "old");
+    fs::create_symlink(a, dir.file("alias.txt"));
+    fs::create_hard_link(linked, dir.file("second-name.txt"));
+    durable::Batch batch;
+    durable::WriteOptions options;
+    options.batch = &batch;
+    ASSERT_TRUE(durable::writeFile(a.string(), std::string_view("new"), options));
+    ASSERT_TRUE(durable::writeFile(linked.string(), std::string_view("new"), options));
+    EXPECT_TRUE(batch.holds(dir.file("alias.txt").string()));
+    EXPECT_FALSE(batch.holds(linked.string()));
+    EXPECT_EQ(qmtest::readFile(dir.file("second-name.txt")), "new");
+    EXPECT_EQ(qmtest::readFile(a), "old");
+    const std::vector<durable::WriteResult> out = batch.commit();
+    ASSERT_EQ(out.size(), 2u);
+    EXPECT_TRUE(out[0] && out[1]);
+    EXPECT_EQ(qmtest::readFile(a), "new");
+    EXPECT_TRUE(fs::is_symlink(dir.file("alias.txt")));
+}
+
+// kill -9 during a commit: every file holds its old or its new text whole,
+// and the next save of each removes what the batch left.
+TEST(DurableBatch, KilledCommitLeavesEachFileOldOrNew) {
+    struct Case {
+        const char* name;
+        Step step;
+        int nth;
+        std::string expect;
+    };
+    const Case cases[] = {{"before the shared sync", Step::Sync, 1, "ooo"},
+                          {"before the second rename", Step::Rename, 2, "noo"}};
+    const std::string oldText = bigText('o'), newText = bigText('n');
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        qmtest::TempDir dir;
+        const std::vector<std::string> files = threeFiles(dir, oldText);
+        ASSERT_TRUE(killedAt(c.step, c.nth, [&] {
+            durable::Batch batch;
+            durable::WriteOptions options;
+            options.batch = &batch;
+            for (const std::string& f : files) durable::writeFile(f, std::string_view(newText), options);
+            batch.commit();
+        }));
+        for (const std::string& f : files) {
+            const std::string text = qmtest::readFile(f);
+            EXPECT_TRUE(text == oldText || text == newText);
+        }
+        EXPECT_EQ(oldOrNew(files, newText), c.expect);
+        for (const std::string& f : files) ASSERT_TRUE(durable::writeFile(f, std::string_view("last")));
+        EXPECT_EQ(namesIn(dir.path()), (std::set<std::string>{"a.txt", "b.txt", "c.txt"}));
     }
 }
 
