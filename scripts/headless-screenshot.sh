@@ -7,20 +7,13 @@ set -euo pipefail
 BIN="$1"; shift
 OUT="${QM_SCREENSHOT:-$(mktemp -d)/quillmar-main-window.png}"
 
-# Xvfb picks a free display number and tells it on a pipe (-displayfd).
-exec 5<> <(:)
-Xvfb -displayfd 5 -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
-XVFB_PID=$!
-disp=""
-read -r -t 10 disp <&5 || true
-[ -n "$disp" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$disp"
+. "$(dirname "$0")/start-xvfb.sh"
+startXvfb /dev/null || { echo "Xvfb did not start" >&2; exit 1; }
 cleanup() {
   [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null || true
   kill "$XVFB_PID" 2>/dev/null || true
 }
 trap cleanup EXIT
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 "$BIN" "$@" &
 APP_PID=$!
