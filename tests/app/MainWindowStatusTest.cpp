@@ -50,6 +50,25 @@ TEST_F(MainWindowTest, SetStatusTextWritesOnlyWhenTheTextDiffers) {
     EXPECT_EQ(w->statusText(), "");
 }
 
+TEST_F(MainWindowTest, ALongStatusTextKeepsBothEndsInViewAndShowsWholeAsTheTooltip) {
+    auto w = start();
+    StatusLineLabel* line = w->statusLine();
+    w->SetStatusText("Ready");
+    line->grab();  // paints
+    EXPECT_EQ(line->shownText(), line->text());
+    EXPECT_EQ(line->toolTip(), "");
+    const QString path = QStringLiteral("/home/someone/web/site/pages/a-rather-long-name.html");
+    w->SetStatusText(path + QStringLiteral(" was changed by another program."));
+    line->grab();
+    const QString shown = line->shownText();
+    EXPECT_LT(line->fontMetrics().horizontalAdvance(shown), line->contentsRect().width());
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("   /home"))) << shown.toStdString();
+    EXPECT_TRUE(shown.endsWith(QStringLiteral("program."))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QChar(0x2026)));
+    EXPECT_EQ(line->toolTip(), line->text());
+    EXPECT_EQ(w->statusText(), line->text());  // the caption itself is whole
+}
+
 TEST_F(MainWindowTest, PanelsHaveTheirWidthsHintsAndFirstTexts) {
     auto w = start();
     struct Expect {
