@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QProgressDialog>
+#include <algorithm>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTableWidget>
@@ -39,6 +40,7 @@ public:
         QCoreApplication::processEvents();
         return !dialog_.wasCanceled();
     }
+    bool cancelled() const { return dialog_.wasCanceled(); }
 
 private:
     QProgressDialog dialog_;
@@ -183,6 +185,10 @@ void TfrmFileTools::btnReplaceClick() {
             problems << list[int(r)] + QStringLiteral(": ") + QString::fromStdString(out[r].problem);
     }
     QString report = QStringLiteral("%1 replacements in %2 of %3 files.").arg(total).arg(changed).arg(list.size());
+    if (progress.cancelled()) {
+        const auto left = std::count_if(out.begin(), out.end(), [](const auto& r) { return r.count < 0 && r.problem.empty(); });
+        report += QStringLiteral("\n\nCancelled: %1 files were left as they were.").arg(left);
+    }
     if (!problems.isEmpty()) report += QStringLiteral("\n\nNot changed:\n") + problems.join(QLatin1Char('\n'));
     ask.message(kCaption, report, problems.isEmpty() ? Prompter::Icon::Information : Prompter::Icon::Warning);
     // What happened first: the status panel shows the start of a long text.
