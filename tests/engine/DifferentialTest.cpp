@@ -3,13 +3,20 @@
 // stack of snapshots), compared after every step. The model is written from
 // the editing rules directly and shares no code with the store except the
 // UTF-8 character length.
+//
+// Each run also keeps a recovery journal of the store, as a document window
+// does; now and then it is flushed, read back from disk and replayed onto a
+// new store, which must then hold the same text.
 
+#include "DocumentJournal.h"
 #include "TParagraphStore.h"
+#include "TestSupport.h"
 #include "Utf8.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -218,6 +225,7 @@ struct Config {
     int startParas = 0;       // paragraphs of text to begin with (enough for several blocks)
     bool toggleWrap = false;  // layout changes also turn wrapping on and off
     int hugeEvery = 0;        // every n-th starting paragraph longer than 65,535 bytes
+    int journalEvery = 100;   // steps between journal checks, on average
 };
 
 class Runner {
@@ -233,6 +241,7 @@ public:
         m_.paraLengthLimit = cfg.paraLengthLimit;
         m_.paraLimit = cfg.paraLimit;
         m_.byteLimit = cfg.byteLimit;
+        journal_ = std::make_unique<recovery::DocumentJournal>(store_, journalDir_.file("recovery").string());
         if (cfg.startParas > 0) startText(cfg.startParas);
     }
 
@@ -241,6 +250,7 @@ public:
             stepNo_ = step;
             one();
             compare();
+            if (rnd(1, cfg_.journalEvery) == 1) checkJournal();
             if (::testing::Test::HasFatalFailure() || ::testing::Test::HasNonfatalFailure()) {
                 std::string t;
                 for (const auto& x : trace_) t += "\n  " + x;
@@ -254,6 +264,7 @@ public:
             compare();
             if (::testing::Test::HasFailure()) return;
         }
+        checkJournal();
     }
 
 private:
@@ -276,6 +287,21 @@ private:
         store_.setModified(false);
         m_.modified = false;
         compare();
+    }
+
+    // Flushes the journal and replays what is on disk onto a new store: a
+    // program killed now would get this text back.
+    void checkJournal() {
+        const durable::WriteResult r = journal_->flush();
+        ASSERT_TRUE(r) << r.message;
+        if (!store_.Modified()) return;  // nothing to recover: the journal may go
+        ASSERT_FALSE(journal_->file().empty());
+        const recovery::JournalContents read = recovery::readJournal(durable::readFile(journal_->file()).bytes);
+        ASSERT_TRUE(read.valid);
+        ASSERT_FALSE(read.damaged);
+        TParagraphStore replayed;
+        ASSERT_FALSE(recovery::replayInto(replayed, read.edits).damaged) << "seed " << cfg_.seed << " step " << stepNo_;
+        ASSERT_EQ(replayed.text(), store_.text()) << "seed " << cfg_.seed << " step " << stepNo_ << " after " << lastOp_;
     }
 
     void trace(const std::string& what) {
@@ -534,6 +560,8 @@ private:
     Config cfg_;
     std::mt19937 rng_;
     TParagraphStore store_;
+    qmtest::TempDir journalDir_;
+    std::unique_ptr<recovery::DocumentJournal> journal_;  // listens to store_ and goes before it
     Model m_;
     int stepNo_ = 0;
     const char* lastOp_ = "";
@@ -569,9 +597,10 @@ TEST(Differential, ManyBlocksWrapToggled) {
 namespace {
 void runSeeds(unsigned first, unsigned last) {
     for (unsigned seed = first; seed < last; ++seed) {
-        Runner({seed, 3000, seed % 2 == 0, 5 + static_cast<int>(seed % 13), 1 + static_cast<int>(seed % 8),
-                static_cast<std::uint32_t>(seed % 3 == 0 ? 300 : 4096)})
-            .run();
+        Config c{seed, 3000, seed % 2 == 0, 5 + static_cast<int>(seed % 13), 1 + static_cast<int>(seed % 8),
+                 static_cast<std::uint32_t>(seed % 3 == 0 ? 300 : 4096)};
+        c.journalEvery = 600;
+        Runner(c).run();
         if (::testing::Test::HasFailure()) return;
     }
 }
