@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Kills the real quillmar with kill -9 while the user types, starts it again
-# and recovers: after saving, the file holds at least the text typed before
-# the last journal flush (and nothing but a prefix of what came after).
+# and recovers: after saving, the file holds the text typed before a pause,
+# every word typed more than three seconds before the kill, and nothing but a
+# prefix of what came after.
 # Three seeds of random text and timing run in one session of Xvfb; with the
 # first, a second instance started meanwhile must not offer the document.
 # Usage: recovery_kill.sh <quillmar binary>
@@ -62,9 +63,20 @@ for seed in 11 23 37; do
     wait "$SECOND" 2>/dev/null
     xdotool windowfocus --sync "$MAIN"
   fi
-  more="$(randomText $((2 + RANDOM % 3)))"
-  typeText "$more" $((20 + RANDOM % 30))
+  # Then about five seconds more typing, a word at a time, noting when each
+  # was sent: a kill may lose at most the last two seconds of it.
+  more="" ends=() stamps=()
+  stop=$((SECONDS + 5))
+  while [ "$SECONDS" -lt "$stop" ]; do
+    word="w$RANDOM"
+    if ((RANDOM % 5 == 0)); then word+=$'\n'; else word+=" "; fi
+    typeText "$word" $((20 + RANDOM % 30))
+    more+="$word"
+    ends+=("${#more}")
+    stamps+=("$(date +%s%N)")
+  done
   sleep "0.$((RANDOM % 9))"
+  killed="$(date +%s%N)"
   kill -9 "$APP_PID"
   wait "$APP_PID" 2>/dev/null
   APP_PID=""
@@ -92,6 +104,15 @@ for seed in 11 23 37; do
   all="$flushed${more//$'\n'/$'\r\n'}"
   [[ "$typed" == "$flushed"* ]] || fail "seed $seed: recovered [$typed], the flushed text was [$flushed]"
   [[ "$all" == "$typed"* ]] || fail "seed $seed: recovered [$typed], more than was typed [$all]"
-  echo "seed $seed: ${#flushed} bytes typed before the flush, $((${#typed} - ${#flushed})) of the $((${#all} - ${#flushed})) after it recovered"
+  # Every word sent three seconds before the kill (two, the flush timer's
+  # tick, and room for a busy machine to deliver the keys) is back.
+  kept=0
+  for i in "${!stamps[@]}"; do
+    [ $((killed - stamps[i])) -ge 3000000000 ] && kept="${ends[i]}"
+  done
+  must="${more:0:kept}"
+  must="$flushed${must//$'\n'/$'\r\n'}"
+  [[ "$typed" == "$must"* ]] || fail "seed $seed: recovered [$typed], lost some of what was typed 3 s before the kill [$must]"
+  echo "seed $seed: ${#flushed} bytes typed before the pause; of the $((${#all} - ${#flushed})) after it, $((${#must} - ${#flushed})) had to come back and $((${#typed} - ${#flushed})) did"
 done
 echo "PASS"
