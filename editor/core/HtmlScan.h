@@ -128,10 +128,12 @@ public:
     using TextOf = std::function<std::string_view(int paragraph)>;  // from 1
     explicit HtmlStates(std::size_t longParagraph = 64 * 1024, std::size_t resumeEvery = 8 * 1024)
         : longParagraph_(longParagraph), every_(resumeEvery) {}
-    // Paragraphs first..last changed, no paragraph came or went, and bytes
-    // before `firstByte` (from 0) of the first are as they were. last 0:
-    // everything from the first on may have changed or moved.
-    void changed(int first, int last = 0, std::size_t firstByte = 0);
+    // Paragraphs first..last changed, bytes before `firstByte` (from 0) of
+    // the first are as they were, and they took the place of `delta` fewer
+    // paragraphs (first..last - delta, which may be none): the kept states
+    // of those after them move by delta. last 0: everything from the first
+    // on may have changed or moved.
+    void changed(int first, int last = 0, std::size_t firstByte = 0, int delta = 0);
     void clear();
     State startOf(int paragraph, const TextOf& textOf);
     // scanParagraph of paragraph `paragraph`, whose bytes are `text` and
@@ -159,6 +161,8 @@ private:
     // The kept points of a paragraph (none yet, or none for another start state).
     LongParagraph& longParagraph(int paragraph, State in);
     std::uint64_t sumOf(std::string_view text, const LongParagraph& lp, std::size_t k) const;
+    // Renumbers what is kept after paragraphs first..last - delta became first..last.
+    void move(int first, int last, int delta);
     // Checks the points up to byte `need` against the text; on a difference
     // keeps those after it as moved.
     void check(LongParagraph& lp, std::string_view text, std::size_t need) const;

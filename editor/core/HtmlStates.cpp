@@ -30,7 +30,7 @@ std::uint64_t checksum(std::string_view b) {
 }
 }  // namespace
 
-void HtmlStates::changed(int first, int last, std::size_t firstByte) {
+void HtmlStates::changed(int first, int last, std::size_t firstByte, int delta) {
     if (first < 1) {
         first = 1;
         firstByte = 0;
@@ -40,6 +40,8 @@ void HtmlStates::changed(int first, int last, std::size_t firstByte) {
     if (last <= 0) {
         if (f < known_.size()) known_.resize(f);  // paragraphs moved: nothing after `first` to stop at
     } else {
+        last = std::max(last, first);
+        if (delta != 0) move(first, last, delta);
         dirtyTo_ = std::max(dirtyTo_, last);
     }
     for (LongParagraph& lp : long_) {
@@ -49,6 +51,29 @@ void HtmlStates::changed(int first, int last, std::size_t firstByte) {
             while (keep < lp.checked && lp.points[keep].pos + kResumeReach <= firstByte) ++keep;
         lp.checked = std::min(lp.checked, keep);
     }
+}
+
+void HtmlStates::move(int first, int last, int delta) {
+    const int oldLast = std::max(last - delta, first - 1);
+    // known_[i] is the start of paragraph i + 1: from index `last` on the
+    // kept states are those the old ones had, delta places on. Those in
+    // between belong to changed paragraphs and are rescanned before use.
+    if (delta > 0) {
+        const auto at = static_cast<std::size_t>(oldLast);  // >= first - 1: the start of `first` stays
+        if (at < known_.size()) known_.insert(known_.begin() + static_cast<std::ptrdiff_t>(at),
+                                              static_cast<std::size_t>(delta), known_[at]);
+    } else {
+        const auto at = static_cast<std::size_t>(last);
+        if (at < known_.size())
+            known_.erase(known_.begin() + static_cast<std::ptrdiff_t>(at),
+                         known_.begin() + static_cast<std::ptrdiff_t>(
+                                              std::min(known_.size(), at + static_cast<std::size_t>(-delta))));
+    }
+    if (dirtyTo_ > oldLast) dirtyTo_ += delta;
+    // Resume points of a paragraph that went are of no use to another.
+    std::erase_if(long_, [&](const LongParagraph& lp) { return lp.para > first && lp.para <= oldLast; });
+    for (LongParagraph& lp : long_)
+        if (lp.para > oldLast) lp.para += delta;
 }
 
 void HtmlStates::clear() {

@@ -224,6 +224,7 @@ FileResult TParagraphStore::LoadFromFile(const std::string& fileName) {
     // A save writes LF when every line ended in LF, else CR LF everywhere.
     result.lineEndsChange = bareCrEnds > 0 || (lfEnds > 0 && crEnds > 0);
     result.looksBinary = std::memchr(d, 0, std::min<std::size_t>(n, 8192)) != nullptr;
+    paraChange_.all = true;
     noteChanged(LineNum(1), LineNum(kToEndOfText));
     return result;
 }

@@ -9,7 +9,11 @@ namespace qm {
 class TParagraphStore::Notifier {
 public:
     explicit Notifier(TParagraphStore& s) : s_(s) {
-        if (s_.notifyDepth_++ == 0) s_.pendingChange_ = false;
+        if (s_.notifyDepth_++ == 0) {
+            s_.pendingChange_ = false;
+            s_.paraChange_ = {};
+            s_.paraChange_.all = false;
+        }
     }
     ~Notifier() {
         if (--s_.notifyDepth_ == 0 && s_.pendingChange_) {

@@ -181,6 +181,7 @@ void TParagraphStore::rawReplace(ParaNum n, std::int32_t offset, std::int32_t er
     const std::int32_t oldLines = blk.lineCount(at.index);
     blk.replaceText(at.index, static_cast<std::uint32_t>(offset), static_cast<std::uint32_t>(eraseCount), bytes);
     byteCount_ += static_cast<std::int64_t>(bytes.size()) - eraseCount;
+    noteParagraphs(n.value, n.value, 0);
 
     if (!wordWrap_) {
         noteChanged(first, first);
@@ -258,6 +259,7 @@ void TParagraphStore::rawInsertParagraph(ParaNum before, std::string_view text) 
     byteCount_ += static_cast<std::int64_t>(text.size()) + (paraCount_ > 1 ? 2 : 0);
     indexAdd(b, 1, lines);
     splitBlockIfLarge(b);
+    noteParagraphs(before.value, before.value, 1);
     noteChanged(firstLineOf(before), LineNum(kToEndOfText));
 }
 
@@ -275,6 +277,8 @@ std::string TParagraphStore::rawRemoveParagraph(ParaNum n) {
     byteCount_ -= static_cast<std::int64_t>(text.size()) + 2;
     indexAdd(at.block, -1, -lines);
     dropBlockIfEmpty(at.block);
+    // Named by a paragraph that is still there: the one before, or the new first.
+    noteParagraphs(std::max(1, n.value - 1), std::max(1, n.value - 1), -1);
     noteChanged(first.value > lineCount_ ? LineNum(lineCount_) : first, LineNum(kToEndOfText));
     return text;
 }
@@ -312,6 +316,7 @@ void TParagraphStore::resetText() {
     modified_ = false;
     lfLineEnds_ = false;
     if (editListener_) editListener_->textReset();
+    paraChange_.all = true;
     noteChanged(LineNum(1), LineNum(kToEndOfText));
 }
 
@@ -328,6 +333,24 @@ void TParagraphStore::noteChanged(LineNum first, LineNum last) {
     }
     changedFirst_ = std::min(changedFirst_, first);
     changedLast_ = std::max(changedLast_, last);
+}
+
+void TParagraphStore::noteParagraphs(std::int32_t first, std::int32_t last, std::int32_t delta) {
+    ParaChange& c = paraChange_;
+    if (c.first == 0) {
+        c.first = first;
+        c.last = last;
+        c.delta = delta;
+        return;
+    }
+    // Both ranges numbered as between the two edits: the earlier one's new
+    // paragraphs and this one's old ones. Their union (with any gap between)
+    // is then numbered as now.
+    const std::int32_t oldLast = last - delta;
+    const std::int32_t end = std::max(c.last, oldLast);
+    c.first = std::min(c.first, first);
+    c.last = end > oldLast ? end + delta : last;
+    c.delta += delta;
 }
 
 // ---------------------------------------------------------------- settings

@@ -239,6 +239,15 @@ public:
     // ---- Last changed display lines (also sent to the observer) ----
     LineNum changedFirst() const { return changedFirst_; }
     LineNum changedLast() const { return changedLast_; }
+    // The paragraphs the last outward edit changed, in one range: paragraphs
+    // first..last (numbered as now) took the place of the `delta` fewer ones
+    // first..last - delta before it; those after moved by delta. first 0:
+    // no paragraph changed (a re-wrap); all: the whole text is new.
+    struct ParaChange {
+        std::int32_t first = 0, last = 0, delta = 0;
+        bool all = true;
+    };
+    const ParaChange& changedParagraphs() const { return paraChange_; }
 
     // Asserts every invariant of the store (tests call it after each change).
     void check() const;
@@ -272,6 +281,8 @@ private:
     void wrapParagraph(std::string_view text, std::vector<std::uint32_t>& breaks) const;
     void rewrapAll();
     void noteChanged(LineNum first, LineNum last);
+    // Adds paragraphs first..last (as now), which replaced first..last - delta.
+    void noteParagraphs(std::int32_t first, std::int32_t last, std::int32_t delta);
 
     // edits as used by undo/redo and compound edits
     int checkLimits(ParaNum n, std::int32_t addParas, std::int64_t addBytes) const;
@@ -335,6 +346,7 @@ private:
     LineNum changedLast_{kToEndOfText};
     int notifyDepth_ = 0;
     bool pendingChange_ = false;
+    ParaChange paraChange_;
     TextObserver* observer_ = nullptr;
     EditListener* editListener_ = nullptr;
 

@@ -71,11 +71,8 @@ void HtmlColorizer::setScheme(const SyntaxScheme& s) {
     cachedPara_ = 0;
 }
 
-void HtmlColorizer::textChanged(int firstParagraph, int lastParagraph, int firstByte) {
-    // A change that added or removed paragraphs moved all after it.
-    if (store_.ParagraphCount() != paragraphs_) lastParagraph = 0;
-    paragraphs_ = store_.ParagraphCount();
-    states_.changed(firstParagraph, lastParagraph, static_cast<std::size_t>(std::max(0, firstByte)));
+void HtmlColorizer::textChanged(int firstParagraph, int lastParagraph, int firstByte, int paragraphDelta) {
+    states_.changed(firstParagraph, lastParagraph, static_cast<std::size_t>(std::max(0, firstByte)), paragraphDelta);
     cachedPara_ = 0;
 }
 

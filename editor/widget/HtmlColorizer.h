@@ -40,7 +40,7 @@ public:
     const SyntaxScheme& scheme() const { return scheme_; }
 
     std::vector<ColorSpan> spans(int paragraph, std::string_view text, int from, int to) override;
-    void textChanged(int firstParagraph, int lastParagraph, int firstByte) override;
+    void textChanged(int firstParagraph, int lastParagraph, int firstByte, int paragraphDelta) override;
     // The scanner state at the start of a paragraph (from 1).
     qm::html::State startOf(int paragraph);
     // The tag at byte `pos` (from 0) of a paragraph and its partner.
@@ -54,7 +54,6 @@ private:
     const qm::TParagraphStore& store_;
     SyntaxScheme scheme_ = SyntaxScheme::light();
     qm::html::HtmlStates states_;
-    int paragraphs_ = 0;  // the paragraph count at the last change heard of
     // The last answer, for the next repaint of the same bytes.
     int cachedPara_ = 0;
     int cachedFrom_ = 0, cachedTo_ = 0;

@@ -22,9 +22,11 @@ public:
     // at least those covering bytes [from, to). Called only for paragraphs
     // being painted, so it must not walk the whole text.
     virtual std::vector<ColorSpan> spans(int paragraph, std::string_view text, int from, int to) = 0;
-    // Paragraphs firstParagraph..lastParagraph (from 1) changed and none
-    // came or went; bytes before `firstByte` (from 0) of the first are as
-    // they were. lastParagraph 0: anything from the first on may have
-    // changed, and paragraphs may have come or gone.
-    virtual void textChanged(int /*firstParagraph*/, int /*lastParagraph*/, int /*firstByte*/) {}
+    // Paragraphs firstParagraph..lastParagraph (from 1, numbered as now)
+    // changed and took the place of `paragraphDelta` fewer ones; those after
+    // them moved by paragraphDelta. Bytes before `firstByte` (from 0) of the
+    // first are as they were. lastParagraph 0: anything from the first on
+    // may have changed, and paragraphs may have come or gone.
+    virtual void textChanged(int /*firstParagraph*/, int /*lastParagraph*/, int /*firstByte*/,
+                             int /*paragraphDelta*/) {}
 };

@@ -98,7 +98,7 @@ void TTextEditControl::setCaretOvr(CaretShape s) {
 
 void TTextEditControl::setColorizer(LineColorizer* colorizer) {
     colorizer_ = colorizer;
-    if (colorizer_) colorizer_->textChanged(1, 0, 0);  // it heard of no change meanwhile
+    if (colorizer_) colorizer_->textChanged(1, 0, 0, 0);  // it heard of no change meanwhile
     viewport()->update();
 }
 
@@ -192,14 +192,15 @@ void TTextEditControl::updateRows(int firstLine, int lastLine) {
 
 void TTextEditControl::linesChanged(qm::LineNum first, qm::LineNum last) {
     if (colorizer_) {
-        // The store reports from a line whose start no edit moved, so the
+        // The store reports lines from one whose start no edit moved, so the
         // bytes of its paragraph before that line are unchanged.
         const qm::TParagraphStore& store = editor_.store();
+        const qm::TParagraphStore::ParaChange& paras = store.changedParagraphs();
         const qm::TextPos from = store.lineStart(qm::LineNum(std::clamp(first.value, 1, editor_.LineCount())));
-        const int lastPara = last.value == qm::kToEndOfText || last.value > editor_.LineCount()
-                                 ? 0
-                                 : store.lineStart(qm::LineNum(std::max(last.value, first.value))).para.value;
-        colorizer_->textChanged(from.para.value, lastPara, from.pos.value - 1);
+        if (paras.all) colorizer_->textChanged(1, 0, 0, 0);
+        else if (paras.first > 0)
+            colorizer_->textChanged(paras.first, paras.last, paras.first == from.para.value ? from.pos.value - 1 : 0,
+                                    paras.delta);
     }
     updateTagMarks();
     refreshLineNumbers();

@@ -155,10 +155,10 @@ TEST(HtmlScanTest, ResumePointsGiveTheSpansOfAScanFromTheStart) {
 }
 
 // Random edits of random HTML-ish paragraphs, some of them long: the states
-// and spans kept and invalidated as the control does (a change within
-// paragraphs says which ones and from which byte; one that adds or removes
-// paragraphs says only where it starts) must equal those of a scan from the
-// top. Long paragraphs are scanned from resume points every 16 bytes.
+// and spans kept and invalidated as the control does (which paragraphs
+// changed, from which byte, and how many came or went) must equal those of a
+// scan from the top. Long paragraphs are scanned from resume points every 16
+// bytes.
 TEST(HtmlScanTest, IncrementalScanMatchesAFullScanAfterRandomEdits) {
     std::mt19937 rng(18);
     const std::vector<std::string> pieces = {"<", ">", "<!--", "-->", "-", "\"", "'", "=", " ", "a", "p",
@@ -172,29 +172,61 @@ TEST(HtmlScanTest, IncrementalScanMatchesAFullScanAfterRandomEdits) {
     for (auto& p : paras) p = randomText(rng() % 5 ? 8 : 80);
     HtmlStates states(64, 16);
     auto textOf = [&](int p) { return std::string_view(paras[static_cast<std::size_t>(p) - 1]); };
-    for (int step = 0; step < 4000; ++step) {
+    auto para = [&](int p) -> std::string& { return paras[static_cast<std::size_t>(p) - 1]; };
+    for (int step = 0; step < 6000; ++step) {
+        const int count = static_cast<int>(paras.size());
         const int at = 1 + static_cast<int>(rng() % paras.size());
-        std::string& text = paras[static_cast<std::size_t>(at) - 1];
-        switch (rng() % 5) {
+        std::string& text = para(at);
+        const std::size_t byte = text.empty() ? 0 : rng() % text.size();
+        const int k = 1 + static_cast<int>(rng() % 3);
+        switch (rng() % 8) {
         case 0: text = randomText(rng() % 4 ? 8 : 80); states.changed(at, at); break;
-        case 1: {  // typing or deleting inside a paragraph, as most edits are
-            const std::size_t byte = text.empty() ? 0 : rng() % text.size();
+        case 1:  // typing or deleting inside a paragraph, as most edits are
             if (rng() % 2) text.insert(byte, pieces[rng() % pieces.size()]);
             else text.erase(byte, rng() % 4);
             states.changed(at, at, byte);
             break;
+        case 2: {  // Enter, or a pasted block of k lines: the tail goes to the last
+            std::vector<std::string> lines;
+            for (int i = 0; i < k; ++i) lines.push_back(randomText(8));
+            lines.back() += text.substr(byte);
+            text.erase(byte);
+            paras.insert(paras.begin() + at, lines.begin(), lines.end());
+            states.changed(at, at + k, byte, k);
+            break;
         }
-        case 2: paras.insert(paras.begin() + at - 1, randomText(8)); states.changed(at); break;
-        case 3:
-            if (paras.size() > 1) paras.erase(paras.begin() + at - 1);
+        case 3:  // lines inserted before a paragraph, none changed
+            for (int i = 0; i < k; ++i) paras.insert(paras.begin() + at - 1, randomText(8));
+            states.changed(at, at + k - 1, 0, k);
+            break;
+        case 4: {  // a selection over k line ends deleted: the lines join
+            const int m = std::min(k, count - at);
+            if (m == 0) continue;
+            const std::size_t keep = text.size();
+            for (int i = 1; i <= m; ++i) text += para(at + i);
+            paras.erase(paras.begin() + at, paras.begin() + at + m);
+            states.changed(at, at, keep, -m);
+            break;
+        }
+        case 5:  // a paragraph removed whole
+            if (count == 1) continue;
+            paras.erase(paras.begin() + at - 1);
+            states.changed(std::max(1, at - 1), std::max(1, at - 1), 0, -1);
+            break;
+        case 6:  // told only where the change starts
+            paras.insert(paras.begin() + at - 1, randomText(8));
             states.changed(at);
             break;
         default: {  // two paragraphs at once
-            const int last = std::min<int>(at + 1 + static_cast<int>(rng() % 3), static_cast<int>(paras.size()));
-            paras[static_cast<std::size_t>(last) - 1] = randomText(8);
+            const int last = std::min<int>(at + 1 + static_cast<int>(rng() % 3), count);
+            para(last) = randomText(8);
             text += pieces[rng() % pieces.size()];
             states.changed(at, last, 0);
         }
+        }
+        if (paras.size() > 80) {  // keep it small: more edits reach the same paragraphs
+            paras.resize(40);
+            states.changed(41);
         }
         const int probe = 1 + static_cast<int>(rng() % paras.size());
         State full = kTextState;
@@ -211,8 +243,9 @@ TEST(HtmlScanTest, IncrementalScanMatchesAFullScanAfterRandomEdits) {
     }
 }
 
-// Typing at the top changes the states after it only as far as they differ:
-// once a later paragraph starts as it did, the rest are not scanned again.
+// An edit at the top changes the states after it only as far as they
+// differ: once a later paragraph starts as it did, the rest are not scanned
+// again, also when the edit added or removed paragraphs.
 TEST(HtmlScanTest, RescanStopsAtTheFirstUnchangedState) {
     std::vector<std::string> paras(1000, "<p class=x>text</p>");
     int scanned = 0;
@@ -223,22 +256,31 @@ TEST(HtmlScanTest, RescanStopsAtTheFirstUnchangedState) {
     HtmlStates states;
     EXPECT_EQ(states.startOf(1000, textOf), kTextState);
     struct Case {
-        std::string top;
+        std::vector<std::string> top;  // take the place of the first `replaced` paragraphs
+        int replaced;
         int scansToTheEnd;  // paragraphs scanned for the state of the last one
     } cases[] = {
-        {"<p class=x>texts</p>", 1},  // no state changes: one paragraph
-        {"<p", 2},                      // the second paragraph ends the tag
-        {"<p class=\"x>text</p>", 999},  // an open quote: every later paragraph is in the value
-        {"<p class=x>text</p>", 999},
-        {"<!-- <p class=x>text</p>", 999},
+        {{"<p class=x>texts</p>"}, 1, 1},  // no state changes: one paragraph
+        {{"<p"}, 1, 2},                      // the second paragraph ends the tag
+        {{"<p class=\"x>text</p>"}, 1, 999},  // an open quote: every later paragraph is in the value
+        {{"<p class=x>text</p>"}, 1, 999},
+        {{"<p class=x>", "text</p>"}, 1, 2},  // Enter: the new paragraph, then a kept state
+        {{"<p class=x>text</p>"}, 2, 1},      // the lines joined again
+        {{"<p>", "<b", ">", "<p class=x>text</p>"}, 1, 4},  // three lines pasted above
+        {{"<p class=x>text</p>"}, 4, 1},                    // and deleted
+        {{"<!-- a", "b"}, 1, 1000},       // a pasted comment start: all later states change
+        {{"<p class=x>text</p>"}, 2, 999},  // and back
     };
     for (const Case& c : cases) {
-        paras[0] = c.top;
-        states.changed(1, 1);
+        paras.erase(paras.begin(), paras.begin() + c.replaced);
+        paras.insert(paras.begin(), c.top.begin(), c.top.end());
+        const int added = static_cast<int>(c.top.size()) - c.replaced;
+        states.changed(1, static_cast<int>(c.top.size()), 0, added);
         scanned = 0;
-        EXPECT_EQ(states.startOf(3, textOf), scanParagraph(paras[1], scanParagraph(paras[0], 0, nullptr), nullptr))
-            << c.top;
-        states.startOf(1000, textOf);
-        EXPECT_EQ(scanned, c.scansToTheEnd) << c.top;
+        const int last = static_cast<int>(paras.size());
+        State full = kTextState;
+        for (int p = 1; p < last; ++p) full = scanParagraph(paras[p - 1], full, nullptr);
+        EXPECT_EQ(states.startOf(last, textOf), full) << c.top[0];
+        EXPECT_EQ(scanned, c.scansToTheEnd) << c.top[0] << " + " << added;
     }
 }

@@ -198,10 +198,12 @@ TEST_F(EditWidgetTest, ColouringAfterRandomEditsEqualsAFreshScan) {
     // Plain markup, and edits that change the state of all that follows
     // until another edit ends it.
     const std::vector<std::string> plain = {"word ", "<b>", "</b> ", "&amp; ", "<i x=y>"};
-    const std::vector<std::string> pieces = {"<!--", "-->", "\"", "<a title=\"", ">", "x", "<script>", "</script>"};
+    const std::vector<std::string> pieces = {"<!--", "-->", "\"", "<a title=\"", ">", "x", "<script>", "</script>",
+                                             "<b>\r\n<!--\r\nx", "-->\r\n\r\n<i", "\r\n"};
     std::string text = "<p>\r\n";
     while (text.size() < 90'000) text += plain[rng() % plain.size()];
     text += "\r\n<a href=x>\r\nlast";
+    for (int i = 0; i < 30; ++i) text += "\r\n" + plain[rng() % plain.size()] + plain[rng() % plain.size()];
     setText(text);
     w->editor().store().setUndoBufferSize(1 << 20);  // Undo undoes the edits below, not the text
     auto shown = [](const std::vector<ColorSpan>& spans) {
@@ -217,10 +219,14 @@ TEST_F(EditWidgetTest, ColouringAfterRandomEditsEqualsAFreshScan) {
         const int at = length ? static_cast<int>(rng() % length) : 0;
         const qm::LinePos lp = w->editor().store().toLinePos({qm::ParaNum(para), qm::ParaPos(at + 1)});
         w->SetCaret(lp.line.value, lp.col.value);
-        switch (rng() % 4) {
+        switch (rng() % 5) {
         case 0: w->InsertText(QString::fromStdString(pieces[rng() % pieces.size()])); break;
         case 1: key(Qt::Key_Delete); break;
         case 2: key(rng() % 8 ? Qt::Key_Backspace : Qt::Key_Return); break;
+        case 3:  // a selection over line ends deleted
+            for (int n = static_cast<int>(rng() % 3); n >= 0; --n) key(Qt::Key_Down, Qt::ShiftModifier);
+            key(Qt::Key_Delete);
+            break;
         default: w->Undo();
         }
         HtmlColorizer fresh(w->editor().store());
