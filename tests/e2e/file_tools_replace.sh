@@ -19,7 +19,7 @@ sleep 0.3
 xdotool key f
 TOOLS="$(window '^Quillmar File Tools$')" || fail "no file tools window"
 xdotool windowfocus --sync "$TOOLS" key alt+s
-sleep 1
+dialog '^Open$' || fail "Select Files showed no file dialog"
 xdotool type --delay 20 "$WORK"
 xdotool key Return
 sleep 0.5

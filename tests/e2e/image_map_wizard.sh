@@ -24,7 +24,7 @@ WIZ="$(window '^Client Side Image Maps$')" || fail "the image map wizard did not
 xdotool windowmove --sync "$WIZ" 0 0
 sleep 0.5
 xdotool windowfocus --sync "$WIZ" key alt+l
-sleep 1
+dialog '^Load Image$' || fail "Load Image ... showed no file dialog"
 xdotool type --delay 20 "$WORK/img/nav.png"
 xdotool key Return
 sleep 0.8

@@ -17,7 +17,7 @@ startProgram
 xdotool key F2
 PROJ="$(window '^Project Organiser$')" || fail "F2 opened no project window"
 xdotool windowfocus --sync "$PROJ" key alt+o
-sleep 1
+dialog '^Open Project$' || fail "Open Project showed no file dialog"
 xdotool type --delay 20 "$WORK/site.qpr"
 xdotool key Return
 sleep 0.5
@@ -34,7 +34,7 @@ CHOOSER="$(window '^Quillmar Templates$')" || fail "no template chooser"
 xdotool windowfocus --sync "$CHOOSER" key Return
 sleep 0.5
 xdotool windowfocus --sync "$MAIN" key ctrl+s
-sleep 1
+dialog '^Save As$' || fail "Ctrl+S on a new document showed no Save As dialog"
 xdotool type --delay 20 "$WORK/out.html"
 xdotool key Return
 sleep 0.5

@@ -42,6 +42,24 @@ window() {
   return 1
 }
 
+# Waits until a window whose name matches is shown (a file dialog can take a
+# while on a busy machine) and gives it the focus, as no window manager does
+# here.
+dialog() {
+  local wid=""
+  for _ in $(seq 150); do
+    wid="$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -1)"
+    if [ -n "$wid" ]; then
+      xdotool windowfocus --sync "$wid" 2>/dev/null
+      sleep 0.3
+      return 0
+    fi
+    kill -0 "$APP_PID" 2>/dev/null || return 1
+    sleep 0.1
+  done
+  return 1
+}
+
 # Starts "$BIN" with the given arguments and waits for the splash to close by
 # itself (the files open while it shows); sets APP_PID and MAIN (the main window).
 startProgram() {
