@@ -16,7 +16,8 @@ startProgram
 
 xdotool key F2
 PROJ="$(window '^Project Organiser$')" || fail "F2 opened no project window"
-xdotool windowfocus --sync "$PROJ" key alt+o
+dialog '^Project Organiser$' || fail "the project window was not shown"
+xdotool key alt+o
 dialog '^Open Project$' || fail "Open Project showed no file dialog"
 xdotool type --delay 20 "$WORK/site.qpr"
 xdotool key Return
@@ -30,8 +31,8 @@ sleep 0.5
 xdotool windowfocus --sync "$MAIN" key alt+f
 sleep 0.3
 xdotool key t
-CHOOSER="$(window '^Quillmar Templates$')" || fail "no template chooser"
-xdotool windowfocus --sync "$CHOOSER" key Return
+dialog '^Quillmar Templates$' || fail "no template chooser"
+xdotool key Return
 sleep 0.5
 xdotool windowfocus --sync "$MAIN" key ctrl+s
 dialog '^Save As$' || fail "Ctrl+S on a new document showed no Save As dialog"

@@ -35,7 +35,15 @@ window() {
   local wid=""
   for _ in $(seq 100); do
     wid="$(xdotool search --name "$1" 2>/dev/null | head -1)"
-    [ -n "$wid" ] && { echo "$wid"; return 0; }
+    if [ -n "$wid" ]; then
+      # Named before it is mapped: focusing it then fails (BadMatch).
+      for _ in $(seq 30); do
+        xdotool search --onlyvisible --name "$1" 2>/dev/null | grep -qx "$wid" && break
+        sleep 0.1
+      done
+      echo "$wid"
+      return 0
+    fi
     kill -0 "$APP_PID" 2>/dev/null || return 1
     sleep 0.1
   done
