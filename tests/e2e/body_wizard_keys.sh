@@ -41,7 +41,9 @@ found=""
 end=$((SECONDS + 150))
 while [ "$SECONDS" -lt "$end" ]; do
   import -window root "$WORK/shot.png" 2>/dev/null
-  if convert "$WORK/shot.png" -format %c histogram:info:- 2>/dev/null | grep -qi '#336699'; then found=1; break; fi
+  convert "$WORK/shot.png" -format %c histogram:info:"$WORK/colours.txt" 2>/dev/null
+  # Read from a file: grep -q ending a pipe early fails it under pipefail.
+  if grep -qi '#336699' "$WORK/colours.txt"; then found=1; break; fi
   sleep 0.2
 done
 [ -z "$SHOT" ] || cp "$WORK/shot.png" "$SHOT"
