@@ -15,19 +15,8 @@ startProgram "$PAGE"
 xdotool key F9
 PREVIEW="$(window '^Quillmar Preview : Coloured$')" || fail "F9 showed no preview of the page"
 [ -f "$WORK/temp.qlm" ] || fail "no temp.qlm beside the document"
-found=""
 # The first page of a run starts the web engine: give it time.
-# A cold start (no shader cache yet on a machine without a GPU) can take
-# most of a minute.
-end=$((SECONDS + 150))
-while [ "$SECONDS" -lt "$end" ]; do
-  import -window root "$WORK/shot.png" 2>/dev/null
-  convert "$WORK/shot.png" -format %c histogram:info:"$WORK/colours.txt" 2>/dev/null
-  # Read from a file: grep -q ending a pipe early fails it under pipefail.
-  if grep -qi '#123456' "$WORK/colours.txt"; then found=1; break; fi
-  sleep 0.2
-done
-[ -n "$found" ] || fail "the page's background never reached the screen"
+screenShows '#123456' 150 || fail "the page's background never reached the screen"
 
 # The window system may have given the preview a new window when the
 # engine's view first showed: take the one that is there now.

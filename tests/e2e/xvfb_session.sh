@@ -68,6 +68,21 @@ dialog() {
   return 1
 }
 
+# Waits up to the given seconds for a colour ("#rrggbb") to be on the screen;
+# the last screenshot stays in $WORK/shot.png. A cold web engine (no shader
+# cache yet on a machine without a GPU) can take most of a minute.
+screenShows() {
+  local end=$((SECONDS + $2))
+  while [ "$SECONDS" -lt "$end" ]; do
+    import -window root "$WORK/shot.png" 2>/dev/null
+    convert "$WORK/shot.png" -format %c histogram:info:"$WORK/colours.txt" 2>/dev/null
+    # Read from a file: grep -q ending a pipe early fails it under pipefail.
+    grep -qi "$1" "$WORK/colours.txt" && return 0
+    sleep 0.2
+  done
+  return 1
+}
+
 # Starts "$BIN" with the given arguments and waits for the splash to close by
 # itself (the files open while it shows); sets APP_PID and MAIN (the main window).
 startProgram() {
